@@ -1,0 +1,46 @@
+#include "Messages.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace {
+
+Messages::Handler &handler()
+{
+    static Messages::Handler current;
+    return current;
+}
+
+QString title()
+{
+    return QStringLiteral("Numerillo");
+}
+
+} // namespace
+
+namespace Messages {
+
+void show(const QString &text)
+{
+    if (handler()) {
+        handler()(Kind::Information, text);
+        return;
+    }
+    QMessageBox::information(QApplication::activeWindow(), title(), text);
+}
+
+bool ask(const QString &text)
+{
+    if (handler())
+        return handler()(Kind::Question, text);
+    return QMessageBox::question(QApplication::activeWindow(), title(), text,
+                                 QMessageBox::Yes | QMessageBox::No)
+           == QMessageBox::Yes;
+}
+
+void setHandler(Handler newHandler)
+{
+    handler() = std::move(newHandler);
+}
+
+} // namespace Messages

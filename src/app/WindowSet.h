@@ -1,0 +1,70 @@
+#pragma once
+
+#include "AppContext.h"
+
+#include <QString>
+
+#include <memory>
+#include <vector>
+
+class QWidget;
+class TFStart;
+class TFCalculator;
+class TPrintDlg;
+class TRecordDlg;
+class TAfterRecordDlg;
+class TFSwap;
+class TFSound;
+class TFAudio;
+class TFColor;
+class TRPrintAllWith;
+class TRPrintAllWithout;
+class TRPrintRandom;
+class TMakeBackGround;
+class TFAbout;
+class TRPrintGrid;
+class TFSoundTest;
+
+// The program's sixteen windows, created once in a fixed order and alive
+// until the program ends, with the context they share.
+class WindowSet
+{
+public:
+    explicit WindowSet(const QString &appDir);
+    ~WindowSet();
+
+    WindowSet(const WindowSet &) = delete;
+    WindowSet &operator=(const WindowSet &) = delete;
+
+    // False when the start window refused to start; the other windows are
+    // then not created.
+    bool create();
+
+    // Every window with texts reloads them, the start window first.
+    void UpdateLanguage();
+
+    AppContext context;
+
+    TFStart *FStart = nullptr;
+    TFCalculator *FCalculator = nullptr;
+    TPrintDlg *PrintDlg = nullptr;
+    TRecordDlg *RecordDlg = nullptr;
+    TAfterRecordDlg *AfterRecordDlg = nullptr;
+    TFSwap *FSwap = nullptr;
+    TFSound *FSound = nullptr;
+    TFAudio *FAudio = nullptr;
+    TFColor *FColor = nullptr;
+    TRPrintAllWith *RPrintAllWith = nullptr;
+    TRPrintAllWithout *RPrintAllWithout = nullptr;
+    TRPrintRandom *RPrintRandom = nullptr;
+    TMakeBackGround *MakeBackGround = nullptr;
+    TFAbout *FAbout = nullptr;
+    TRPrintGrid *RPrintGrid = nullptr;
+    TFSoundTest *FSoundTest = nullptr;
+
+private:
+    template<typename Window>
+    Window *make();
+
+    std::vector<std::unique_ptr<QWidget>> m_windows;
+};

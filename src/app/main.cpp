@@ -1,0 +1,18 @@
+#include "TFStart.h"
+#include "WindowSet.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    application.setApplicationName(QStringLiteral("Numerillo"));
+    // The program ends only through the start window's quit steps.
+    application.setQuitOnLastWindowClosed(false);
+
+    WindowSet windows(QCoreApplication::applicationDirPath());
+    if (!windows.create())
+        return 1;
+    windows.FStart->showAndActivate();
+    return application.exec();
+}

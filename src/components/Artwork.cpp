@@ -1,0 +1,99 @@
+#include "Artwork.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QPainterPath>
+
+namespace {
+
+QPixmap transparentPixmap(QSize size)
+{
+    const qreal ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+    QPixmap pixmap(size * ratio);
+    pixmap.setDevicePixelRatio(ratio);
+    pixmap.fill(Qt::transparent);
+    return pixmap;
+}
+
+} // namespace
+
+namespace Artwork {
+
+QPixmap logo(QSize size)
+{
+    QPixmap pixmap = transparentPixmap(size);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+
+    // The badge: a round orange "x" on the left.
+    const qreal badge = size.height() * 0.9;
+    const QRectF badgeRect(1, (size.height() - badge) / 2, badge, badge);
+    painter.setPen(QPen(QColor(170, 80, 0), 1.5));
+    painter.setBrush(QColor(255, 150, 30));
+    painter.drawEllipse(badgeRect);
+    painter.setPen(QPen(Qt::white, badge * 0.13, Qt::SolidLine, Qt::RoundCap));
+    const qreal inset = badge * 0.3;
+    const QRectF cross = badgeRect.adjusted(inset, inset, -inset, -inset);
+    painter.drawLine(cross.topLeft(), cross.bottomRight());
+    painter.drawLine(cross.topRight(), cross.bottomLeft());
+
+    // The name, each letter in its own bright colour, with a dark outline.
+    const QString name = QStringLiteral("Numerillo");
+    const qreal left = badgeRect.right() + 4;
+    QFont font(QStringLiteral("Arial"));
+    font.setBold(true);
+    font.setPixelSize(int(size.height() * 0.72));
+    QFontMetricsF metrics(font);
+    while (metrics.horizontalAdvance(name) > size.width() - left - 2 && font.pixelSize() > 6) {
+        font.setPixelSize(font.pixelSize() - 1);
+        metrics = QFontMetricsF(font);
+    }
+    static const QColor colors[] = {{220, 40, 60},  {240, 130, 0}, {230, 190, 0},
+                                    {60, 170, 60},  {0, 150, 200}, {70, 90, 210},
+                                    {150, 70, 190}, {220, 40, 140}, {240, 100, 20}};
+    const qreal baseline = (size.height() + metrics.ascent() - metrics.descent()) / 2;
+    qreal x = left;
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        QPainterPath letter;
+        letter.addText(x, baseline, font, name.at(i));
+        painter.setPen(QPen(QColor(40, 40, 60), 1.2));
+        painter.setBrush(colors[i % std::size(colors)]);
+        painter.drawPath(letter);
+        x += metrics.horizontalAdvance(name.at(i));
+    }
+    return pixmap;
+}
+
+QPixmap loudspeaker(int size, bool withWaves)
+{
+    QPixmap pixmap = transparentPixmap(QSize(size, size));
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const qreal s = size / 32.0;
+    painter.scale(s, s);
+
+    const QColor outline(40, 40, 50);
+    painter.setPen(QPen(outline, 1.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setBrush(QColor(235, 235, 240));
+    painter.drawRect(QRectF(3, 11, 6, 10));
+    QPainterPath cone;
+    cone.moveTo(9, 11);
+    cone.lineTo(17, 4);
+    cone.lineTo(17, 28);
+    cone.lineTo(9, 21);
+    cone.closeSubpath();
+    painter.setBrush(QColor(90, 120, 200));
+    painter.drawPath(cone);
+
+    if (withWaves) {
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(QPen(QColor(30, 150, 60), 2.2, Qt::SolidLine, Qt::RoundCap));
+        for (qreal radius : {5.0, 9.0, 13.0})
+            painter.drawArc(QRectF(16 - radius, 16 - radius, 2 * radius, 2 * radius), -50 * 16, 100 * 16);
+    }
+    return pixmap;
+}
+
+} // namespace Artwork

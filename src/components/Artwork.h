@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QPixmap>
+#include <QSize>
+
+// Pictures of the program, drawn in code so that they are crisp at any size.
+namespace Artwork {
+
+// The product name in bright letters with a multiplication badge.
+QPixmap logo(QSize size);
+
+// A loudspeaker, with sound waves when the sound is on.
+QPixmap loudspeaker(int size, bool withWaves);
+
+} // namespace Artwork

@@ -1,0 +1,7 @@
+#include "TAfterRecordDlg.h"
+
+TAfterRecordDlg::TAfterRecordDlg(WindowSet &windows)
+    : CaptionedDialog(windows, QStringLiteral("AfterRecordDlg"), QStringLiteral("vAfterRecordDlgCaption"))
+{
+    LoadCaptions();
+}

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "CaptionedDialog.h"
+
+class TAfterRecordDlg : public CaptionedDialog
+{
+    Q_OBJECT
+
+public:
+    explicit TAfterRecordDlg(WindowSet &windows);
+};

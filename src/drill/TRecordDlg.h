@@ -1,0 +1,11 @@
+#pragma once
+
+#include "CaptionedDialog.h"
+
+class TRecordDlg : public CaptionedDialog
+{
+    Q_OBJECT
+
+public:
+    explicit TRecordDlg(WindowSet &windows);
+};

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "CaptionedDialog.h"
+
+class TFColor : public CaptionedDialog
+{
+    Q_OBJECT
+
+public:
+    explicit TFColor(WindowSet &windows);
+};

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "CaptionedDialog.h"
+
+class TMakeBackGround : public CaptionedDialog
+{
+    Q_OBJECT
+
+public:
+    explicit TMakeBackGround(WindowSet &windows);
+};

@@ -1,0 +1,195 @@
+#include "ProfileFile.h"
+
+#include "Cp1252.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace {
+
+const QByteArray Utf8ByteOrderMark("\xEF\xBB\xBF");
+
+std::optional<QString> sectionName(const QString &line)
+{
+    if (!line.startsWith(u'['))
+        return std::nullopt;
+    const qsizetype close = line.indexOf(u']');
+    return (close < 0 ? line.mid(1) : line.mid(1, close - 1)).trimmed();
+}
+
+bool sameName(const QString &a, const QString &b)
+{
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+QString unquoted(QString value)
+{
+    value = value.trimmed();
+    if (value.size() >= 2 && (value.front() == u'"' || value.front() == u'\'')
+        && value.back() == value.front())
+        value = value.mid(1, value.size() - 2);
+    return value.left(ProfileFile::MaxValueLength);
+}
+
+} // namespace
+
+ProfileFile::ProfileFile(const QString &path)
+    : m_path(path)
+{
+    QFile file(path);
+    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
+        return;
+    m_exists = true;
+    QByteArray bytes = file.readAll();
+    if (bytes.startsWith(Utf8ByteOrderMark)) {
+        m_byteOrderMark = true;
+        bytes.remove(0, Utf8ByteOrderMark.size());
+    }
+    qsizetype start = 0;
+    while (start < bytes.size()) {
+        qsizetype newline = bytes.indexOf('\n', start);
+        if (newline < 0)
+            newline = bytes.size();
+        QByteArray text = bytes.mid(start, newline - start);
+        QByteArray end = newline < bytes.size() ? QByteArray("\n") : QByteArray();
+        if (text.endsWith('\r')) {
+            text.chop(1);
+            end.prepend('\r');
+        }
+        m_lines.append({text, end});
+        start = newline + 1;
+    }
+}
+
+ProfileFile::Position ProfileFile::find(const QString &section, const QString &key) const
+{
+    Position position;
+    bool inSection = false;
+    for (qsizetype i = 0; i < m_lines.size(); ++i) {
+        const QString line = Cp1252::decode(m_lines[i].text).trimmed();
+        if (const auto name = sectionName(line)) {
+            if (inSection)
+                break;
+            inSection = sameName(*name, section);
+            if (inSection)
+                position.sectionLine = position.lastLine = i;
+            continue;
+        }
+        if (!inSection || line.isEmpty())
+            continue;
+        position.lastLine = i;
+        const qsizetype equals = line.indexOf(u'=');
+        if (position.keyLine < 0 && equals >= 0 && sameName(line.left(equals).trimmed(), key))
+            position.keyLine = i;
+    }
+    return position;
+}
+
+std::optional<QString> ProfileFile::value(const QString &section, const QString &key) const
+{
+    const Position position = find(section, key);
+    if (position.keyLine < 0)
+        return std::nullopt;
+    const QString line = Cp1252::decode(m_lines[position.keyLine].text);
+    return unquoted(line.mid(line.indexOf(u'=') + 1));
+}
+
+QString ProfileFile::readString(const QString &section, const QString &key,
+                                const QString &defaultValue) const
+{
+    const auto text = value(section, key);
+    return text && !text->isEmpty() ? *text : defaultValue;
+}
+
+int ProfileFile::readInteger(const QString &section, const QString &key, int defaultValue) const
+{
+    const auto text = value(section, key);
+    if (!text)
+        return defaultValue;
+    return parseInteger(*text).value_or(defaultValue);
+}
+
+bool ProfileFile::readBool(const QString &section, const QString &key, bool defaultValue) const
+{
+    return readInteger(section, key, defaultValue ? 1 : 0) != 0;
+}
+
+void ProfileFile::writeString(const QString &section, const QString &key, const QString &value)
+{
+    const Position position = find(section, key);
+    if (position.keyLine >= 0) {
+        Line &line = m_lines[position.keyLine];
+        line.text = line.text.left(line.text.indexOf('=') + 1) + Cp1252::encode(value);
+        return;
+    }
+    const Line entry{Cp1252::encode(key) + '=' + Cp1252::encode(value), "\r\n"};
+    if (position.sectionLine >= 0) {
+        if (m_lines[position.lastLine].end.isEmpty())
+            m_lines[position.lastLine].end = "\r\n";
+        m_lines.insert(position.lastLine + 1, entry);
+        return;
+    }
+    if (!m_lines.isEmpty() && m_lines.last().end.isEmpty())
+        m_lines.last().end = "\r\n";
+    m_lines.append({'[' + Cp1252::encode(section) + ']', "\r\n"});
+    m_lines.append(entry);
+}
+
+void ProfileFile::writeInteger(const QString &section, const QString &key, int value)
+{
+    writeString(section, key, QString::number(value));
+}
+
+void ProfileFile::writeBool(const QString &section, const QString &key, bool value)
+{
+    writeString(section, key, value ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+bool ProfileFile::save(QString *errorText) const
+{
+    QByteArray bytes = m_byteOrderMark ? Utf8ByteOrderMark : QByteArray();
+    for (const Line &line : m_lines)
+        bytes += line.text + line.end;
+
+    QSaveFile file(m_path);
+    const bool saved = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()
+                       && file.commit();
+    if (!saved && errorText)
+        *errorText = file.errorString();
+    return saved;
+}
+
+std::optional<int> ProfileFile::parseInteger(const QString &text)
+{
+    QStringView digits = QStringView(text).trimmed();
+    bool negative = false;
+    if (digits.startsWith(u'-') || digits.startsWith(u'+')) {
+        negative = digits.front() == u'-';
+        digits = digits.mid(1);
+    }
+    int base = 10;
+    if (digits.startsWith(u'$')) {
+        base = 16;
+        digits = digits.mid(1);
+    } else if (digits.startsWith(u"0x") || digits.startsWith(u"0X")) {
+        base = 16;
+        digits = digits.mid(2);
+    }
+    if (digits.isEmpty() || digits.front() == u'+' || digits.front() == u'-')
+        return std::nullopt;
+
+    bool ok = false;
+    qint64 number = 0;
+    if (base == 16) {
+        // Eight hexadecimal digits fill the 32 bits, as colours are written.
+        const quint64 bits = digits.size() <= 8 ? digits.toULongLong(&ok, 16) : 0;
+        number = qint32(quint32(bits));
+    } else {
+        number = digits.toLongLong(&ok, 10);
+        ok = ok && number <= qint64(std::numeric_limits<qint32>::max()) + (negative ? 1 : 0);
+    }
+    if (!ok)
+        return std::nullopt;
+    return int(negative ? -number : number);
+}

@@ -1,0 +1,7 @@
+#include "TFAudio.h"
+
+TFAudio::TFAudio(WindowSet &windows)
+    : CaptionedDialog(windows, QStringLiteral("FAudio"), QStringLiteral("vFAudioCaption"))
+{
+    LoadCaptions();
+}

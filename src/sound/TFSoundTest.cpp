@@ -1,0 +1,6 @@
+#include "TFSoundTest.h"
+
+TFSoundTest::TFSoundTest(WindowSet &)
+{
+    setWindowTitle(QStringLiteral("Testing..."));
+}

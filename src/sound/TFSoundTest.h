@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QWidget>
+
+class WindowSet;
+
+class TFSoundTest : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit TFSoundTest(WindowSet &windows);
+};

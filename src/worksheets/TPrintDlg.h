@@ -1,0 +1,11 @@
+#pragma once
+
+#include "CaptionedDialog.h"
+
+class TPrintDlg : public CaptionedDialog
+{
+    Q_OBJECT
+
+public:
+    explicit TPrintDlg(WindowSet &windows);
+};

@@ -1,0 +1,6 @@
+#include "TRPrintAllWith.h"
+
+TRPrintAllWith::TRPrintAllWith(WindowSet &)
+{
+    setWindowTitle(QStringLiteral("Numerillo - tables with answers"));
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QWidget>
+
+class WindowSet;
+
+class TRPrintAllWith : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit TRPrintAllWith(WindowSet &windows);
+};

@@ -1,0 +1,6 @@
+#include "TRPrintAllWithout.h"
+
+TRPrintAllWithout::TRPrintAllWithout(WindowSet &)
+{
+    setWindowTitle(QStringLiteral("Numerillo - tables without answers"));
+}

@@ -1,0 +1,6 @@
+#include "TRPrintGrid.h"
+
+TRPrintGrid::TRPrintGrid(WindowSet &)
+{
+    setWindowTitle(QStringLiteral("Numerillo - multiplication grid"));
+}

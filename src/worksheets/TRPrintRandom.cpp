@@ -1,0 +1,6 @@
+#include "TRPrintRandom.h"
+
+TRPrintRandom::TRPrintRandom(WindowSet &)
+{
+    setWindowTitle(QStringLiteral("Numerillo - random operations"));
+}

@@ -1,0 +1,47 @@
+#include "AppDirFixture.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+AppDirFixture::AppDirFixture()
+{
+    QDir(m_dir.path()).mkpath(QStringLiteral("sys"));
+    write(QStringLiteral("sys/multable.ini"), QByteArray());
+    write(QStringLiteral("sys/choices.txt"), QByteArray());
+}
+
+QString AppDirFixture::path() const
+{
+    return m_dir.path() + u'/';
+}
+
+QString AppDirFixture::path(const QString &relative) const
+{
+    return path() + relative;
+}
+
+void AppDirFixture::write(const QString &relative, const QByteArray &bytes) const
+{
+    const QString target = path(relative);
+    QDir().mkpath(QFileInfo(target).path());
+    QFile file(target);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(bytes);
+}
+
+QByteArray AppDirFixture::read(const QString &relative) const
+{
+    QFile file(path(relative));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool AppDirFixture::exists(const QString &relative) const
+{
+    return QFileInfo::exists(path(relative));
+}
+
+void AppDirFixture::remove(const QString &relative) const
+{
+    QFile::remove(path(relative));
+}

@@ -1,0 +1,16 @@
+#include "MessageRecorder.h"
+
+#include "Messages.h"
+
+MessageRecorder::MessageRecorder(bool answer)
+{
+    Messages::setHandler([this, answer](Messages::Kind kind, const QString &text) {
+        (kind == Messages::Kind::Question ? questions : messages) << text;
+        return answer;
+    });
+}
+
+MessageRecorder::~MessageRecorder()
+{
+    Messages::setHandler({});
+}

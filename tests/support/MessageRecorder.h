@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QStringList>
+
+// Records every message box and question while it lives, answering each
+// question with the given answer.
+class MessageRecorder
+{
+public:
+    explicit MessageRecorder(bool answer = true);
+    ~MessageRecorder();
+
+    QStringList messages;
+    QStringList questions;
+};
