@@ -4,6 +4,7 @@
 #include "GradientSpec.h"
 
 class QComboBox;
+class QPushButton;
 class TGradient;
 
 // The drill window: one operation at a time from the chosen tables.
@@ -23,6 +24,10 @@ public:
     // The keyboard focus goes back to where the pupil answers.
     void restoreFocus();
 
+    // The sound button shows a loudspeaker with waves while a sound set is on.
+    void showSoundPicture(bool soundOn);
+
     TGradient *Gradient1;
     QComboBox *OpSel;
+    QPushButton *BitBtn8;
 };
