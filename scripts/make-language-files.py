@@ -993,6 +993,8 @@ def check(code, texts, expected):
         for key, value in have.items():
             if not value.strip() or value != value.strip() or "\n" in value:
                 problems.append(f"{code}/{section}/{key}: empty, padded or several lines")
+            if len(value) >= 2 and value[0] in "\"'" and value[-1] == value[0]:
+                problems.append(f"{code}/{section}/{key}: the reader would drop the quotes")
     for key in COMMENT_KEYS:
         if len(texts["FCalculator"][key]) > 20:
             problems.append(f"{code}/{key}: longer than 20 characters")
