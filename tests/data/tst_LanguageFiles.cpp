@@ -342,8 +342,9 @@ void tst_LanguageFiles::shortLabelsFitTheirControls()
         QSKIP("no font with Arial's metrics");
 
     // Room for text: a drill top-bar button is 102 px wide with a picture, a
-    // start-window button about 200 px with a picture, and the operator list
-    // 151 px less its arrow.
+    // start-window button about 200 px with a picture, the operator list
+    // 151 px less its arrow, and an event title one of two radio columns in
+    // the 423-px sound set editor.
     const ProfileFile file(languageFile(code));
     const auto check = [&](const QString &text, int room) {
         const int width = metrics->horizontalAdvance(withoutAccelerator(text));
@@ -361,6 +362,8 @@ void tst_LanguageFiles::shortLabelsFitTheirControls()
         tooWide << check(file.readString(u"FStart"_s, key), 160);
     for (const QString &line : TextLines::read(operatorList(code)).value_or(QStringList{}))
         tooWide << check(line, 121);
+    for (const QString &title : TextLines::read(eventList(code)).value_or(QStringList{}))
+        tooWide << check(title, 175);
     tooWide.removeAll(QString());
     QVERIFY2(tooWide.isEmpty(), qPrintable(tooWide.join(u"; ")));
 }
