@@ -11,6 +11,9 @@ LinkLabel::LinkLabel(QWidget *parent)
     QPalette blue = palette();
     blue.setColor(QPalette::WindowText, Qt::blue);
     setPalette(blue);
+    // Inside a panel of another background role the label would otherwise
+    // take that role's text colour.
+    setForegroundRole(QPalette::WindowText);
     setCursor(Qt::PointingHandCursor);
 }
 

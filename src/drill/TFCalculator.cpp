@@ -25,6 +25,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QAbstractItemView>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -146,8 +147,8 @@ void TFCalculator::buildTopBar()
     Panel17 = panel(Panel8, u"Panel17"_s, QFrame::NoFrame);
     Panel18 = panel(Panel17, u"Panel18"_s, QFrame::NoFrame);
     OpSel = make<QComboBox>(Panel16, u"OpSel"_s);
-    OpSel->setGeometry(6, 8, 139, 25);
-    OpSel->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    OpSel->setGeometry(4, 8, 143, 25);
+    OpSel->setFont(pixelFont(font(), 12));
     connect(OpSel, &QComboBox::activated, this, &TFCalculator::FormActivate);
 
     const struct
@@ -168,7 +169,6 @@ void TFCalculator::buildTopBar()
         created->setGeometry(x, 7, 102, 26);
         created->setIcon(button.picture);
         created->setIconSize(QSize(20, 20));
-        created->setAutoDefault(false);
         this->*button.member = created;
         x += 106;
     }
@@ -217,7 +217,7 @@ void TFCalculator::buildKeypad()
     // Held behind the keypad: it keeps the focus in mental mode.
     Button1 = make<QPushButton>(Panel13, u"Button1"_s);
     Button1->setGeometry(10, 60, 20, 20);
-    Button1->setAutoDefault(false);
+    Button1->setFocusPolicy(Qt::ClickFocus); // taken from the program, never by Tab
 
     const int columns[] = {6, 80, 154};
     const int rows[] = {52, 105, 158, 211, 264};
@@ -254,8 +254,6 @@ void TFCalculator::buildKeypad()
         tools[i].first->setIcon(tools[i].second);
         tools[i].first->setIconSize(QSize(32, 32));
     }
-    BitBtn11->setAutoDefault(false);
-    BitBtn7->setAutoDefault(false);
     Button1->lower();
 
     connect(BitBtn2, &QPushButton::clicked, this, &TFCalculator::BitBtn2Click);
@@ -295,6 +293,7 @@ void TFCalculator::buildMentalPanel()
     Label17->setAlignment(Qt::AlignCenter);
     Label17->setGeometry(10, 14, 207, 50);
     Label25 = wrappedLabel(Panel9, u"Label25"_s, 13);
+    Label25->setStyleSheet(u"color: white;"_s);
     Label25->setAlignment(Qt::AlignCenter);
     Label25->setGeometry(10, 70, 207, 110);
     Image5 = make<QLabel>(Panel9, u"Image5"_s);
@@ -303,6 +302,9 @@ void TFCalculator::buildMentalPanel()
     Label26 = make<LinkLabel>(Panel9, u"Label26"_s);
     Label26->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     Label26->setGeometry(60, 250, 160, 18);
+    Label26->setAutoFillBackground(true); // readable over the dark texture
+    setBackground(Label26, Qt::white);
+    Label26->setContentsMargins(4, 0, 4, 0);
     connect(Label26, &LinkLabel::clicked, this, &TFCalculator::Label26Click);
     Panel9->hide();
 }
@@ -347,14 +349,12 @@ void TFCalculator::buildResultPanel()
     }
     BitBtn3 = make<QPushButton>(Panel2, u"BitBtn3"_s);
     BitBtn3->setGeometry(40, 146, 150, 20);
-    BitBtn3->setAutoDefault(false);
     connect(BitBtn3, &QPushButton::clicked, this, &TFCalculator::BitBtn3Click);
 
     BitBtn12 = make<QPushButton>(Panel4, u"BitBtn12"_s);
     BitBtn12->setGeometry(6, 168, 218, 26);
     BitBtn12->setIcon(DrillIcons::stopwatch(20));
     BitBtn12->setIconSize(QSize(20, 20));
-    BitBtn12->setAutoDefault(false);
 }
 
 void TFCalculator::buildHelpTexts()
@@ -459,7 +459,6 @@ void TFCalculator::buildHelpPanel()
     setBackground(Panel15, QColor(239, 239, 239));
     Label1 = make<QLabel>(Panel15, u"Label1"_s);
     BitBtn4 = make<QPushButton>(Panel15, u"BitBtn4"_s);
-    BitBtn4->setAutoDefault(false);
     htmlLite1 = make<QTextBrowser>(Panel14, u"htmlLite1"_s);
     htmlLite1->setOpenLinks(true);
     htmlLite1->setOpenExternalLinks(false);
@@ -543,11 +542,14 @@ void TFCalculator::loadOperators()
 {
     const AppContext &ctx = context();
     OpSel->clear();
-    if (const auto names = OperatorList::load(ctx.AppDir, ctx.LanguageCode))
+    if (const auto names = OperatorList::load(ctx.AppDir, ctx.LanguageCode)) {
         OpSel->addItems(names->mid(0, OperatorKinds::Count));
-    else
+        // The open list shows the names in full, even where the box is too narrow.
+        OpSel->view()->setMinimumWidth(OpSel->view()->sizeHintForColumn(0) + 8);
+    } else {
         Messages::show(u"Cannot open file %1"_s.arg(
             QDir::toNativeSeparators(ctx.path(OperatorList::relativePath(ctx.LanguageCode)))));
+    }
     const ProfileFile settings(ctx.path(SettingsFile::RelativePath));
     const int stored = OperatorKinds::indexFromStored(settings.readString(u"GLOBAL"_s, u"Operation"_s, u"0"_s));
     OpSel->setCurrentIndex(stored < OpSel->count() ? stored : -1);
@@ -749,14 +751,17 @@ void TFCalculator::FormClose()
     Timer3->setEnabled(false);
 }
 
+// The options apply from the next question; the pupil answers on.
 void TFCalculator::BitBtn6Click()
 {
     m_windows.FSwap->exec();
+    restoreFocus();
 }
 
 void TFCalculator::BitBtn8Click()
 {
     m_windows.FSound->exec();
+    restoreFocus();
 }
 
 void TFCalculator::Label26Click()
@@ -779,6 +784,8 @@ void TFCalculator::applyHideTextLeft()
     Label17->setVisible(!hidden);
     Label25->setVisible(!hidden);
     Label26->setText(text(hidden ? u"vViewInfoLbl"_s : u"vHideTextLbl"_s));
+    Label26->adjustSize();
+    Label26->move(Panel9->width() - Label26->width() - 6, Panel9->height() - Label26->height() - 6);
 }
 
 void TFCalculator::applyHideTextRight()

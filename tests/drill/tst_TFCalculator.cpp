@@ -560,6 +560,7 @@ void tst_TFCalculator::dialogsDoNotPoseAQuestion()
         QTest::mouseClick(d->findChild<QPushButton *>(button), Qt::LeftButton);
         QCoreApplication::processEvents();
         QCOMPARE(opened, dialog);
+        QCOMPARE(d->focusWidget(), d->Ans); // the pupil answers on with the keyboard
         QCOMPARE(run.state().OperationCount, 1);
         QCOMPARE(Judgement::resultLine(run.state()), question);
     });
