@@ -210,9 +210,7 @@ void TFCalculator::buildKeypad()
                             static_cast<QWidget *>(F2), static_cast<QWidget *>(equals),
                             static_cast<QWidget *>(Ans)})
         widget->setFont(question);
-    connect(Ans, &QLineEdit::textChanged, this, [this](const QString &answer) {
-        BitBtn2->setEnabled(!answer.isEmpty());
-    });
+    connect(Ans, &QLineEdit::textChanged, this, &TFCalculator::AnsChange);
 
     // Held behind the keypad: it keeps the focus in mental mode.
     Button1 = make<QPushButton>(Panel13, u"Button1"_s);
@@ -638,6 +636,12 @@ void TFCalculator::FormActivate()
     F2->setText(drill.SecondText);
     if (!drill.MentalMode)
         Ans->setFocus();
+}
+
+// Enter can't judge an empty answer.
+void TFCalculator::AnsChange(const QString &answer)
+{
+    BitBtn2->setEnabled(!answer.isEmpty());
 }
 
 void TFCalculator::SpeedButton1Click(QChar digit)

@@ -61,6 +61,7 @@ public:
     void BitBtn6Click();  // expert options
     void BitBtn8Click();  // sound options
     void BitBtn11Click(); // clear
+    void AnsChange(const QString &answer);
     void SpeedButton1Click(QChar digit);
     void SpeedButton11Click(); // answer help
     void Label26Click();
