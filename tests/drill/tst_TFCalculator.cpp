@@ -149,6 +149,7 @@ private slots:
     void enterJudges_data();
     void enterJudges();
     void drillWithTheMouseOnly();
+    void markWithTheSystemSeparator();
     void answerHelp();
     void reset();
     void comments_data();
@@ -312,6 +313,20 @@ void tst_TFCalculator::drillWithTheMouseOnly()
     }
     QCOMPARE(run.state().ErrorCount, 2);
     QCOMPARE(d->Label11->text(), u"5 out of 10"_s);
+}
+
+void tst_TFCalculator::markWithTheSystemSeparator()
+{
+    const QLocale system;
+    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+    const auto restore = qScopeGuard([&] { QLocale::setDefault(system); });
+    DrillRun run;
+    run.create();
+    run.show();
+    run.answer(run.expected() + u'1');
+    for (int i = 0; i < 7; ++i)
+        run.answer(run.expected());
+    QCOMPARE(run.drill->Label11->text(), u"8,8 out of 10"_s);
 }
 
 void tst_TFCalculator::answerHelp()
