@@ -11,6 +11,9 @@
 // applies).
 namespace QuestionGenerator {
 
+// The multiplication sign; the division sign depends on the language.
+inline const QString Times = QStringLiteral("x");
+
 struct Request
 {
     OperatorKind kind = OperatorKind::Multiply;
@@ -31,7 +34,5 @@ void drawFactors(DrillState &state, const Request &request);
 // The right answer of the two numbers on screen: their product under "x",
 // otherwise the first divided by the second (0 for a division by zero).
 qint64 screenAnswer(const QString &first, const QString &second, const QString &sign);
-
-inline const QString Times = QStringLiteral("x");
 
 } // namespace QuestionGenerator
