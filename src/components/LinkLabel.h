@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QLabel>
+
+// A blue, underlined text with a hand cursor that reports a click.
+class LinkLabel : public QLabel
+{
+    Q_OBJECT
+
+public:
+    explicit LinkLabel(QWidget *parent = nullptr);
+
+signals:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent *event) override;
+};

@@ -1,0 +1,27 @@
+#include "OperatorKind.h"
+
+#include "ProfileFile.h"
+
+namespace OperatorKinds {
+
+std::optional<OperatorKind> fromIndex(int index)
+{
+    if (index < 0 || index >= Count)
+        return std::nullopt;
+    return OperatorKind(index);
+}
+
+int indexFromStored(const QString &storedText)
+{
+    const std::optional<int> value = ProfileFile::parseInteger(storedText);
+    return value && fromIndex(*value) ? *value : -1;
+}
+
+QString divisionSign(const QString &languageCode)
+{
+    if (languageCode == u"fr" || languageCode == u"de")
+        return QStringLiteral(":");
+    return QString(QChar(0x00F7));
+}
+
+} // namespace OperatorKinds
