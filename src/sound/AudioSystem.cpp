@@ -1,0 +1,28 @@
+#include "AudioSystem.h"
+
+#include "SilentAudioDevice.h"
+
+namespace {
+
+AudioDevice *&installed()
+{
+    static AudioDevice *current = nullptr;
+    return current;
+}
+
+} // namespace
+
+namespace AudioSystem {
+
+AudioDevice &device()
+{
+    static SilentAudioDevice silent;
+    return installed() ? *installed() : silent;
+}
+
+void install(AudioDevice *device)
+{
+    installed() = device;
+}
+
+} // namespace AudioSystem
