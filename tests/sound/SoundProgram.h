@@ -1,0 +1,33 @@
+#pragma once
+
+#include "AppDirFixture.h"
+#include "FakeAudioDevice.h"
+#include "MessageRecorder.h"
+#include "WindowSet.h"
+
+#include <memory>
+
+// A program folder with five sound sets of playable files, the recording
+// audio device and the program's windows over them. Set n sounds
+// sounds/s<n>-<event>.wav; the titles are "Set A" to "Set E".
+class SoundProgram
+{
+public:
+    explicit SoundProgram(int bouton);
+
+    // Creates the windows; a test may change the folder before.
+    void create();
+    // The start window as the program starts: shown, then activated.
+    void start();
+
+    static QByteArray setFile(int number);
+    QString sequenceLine(int number, int event) const;
+    QStringList setLines(const QString &relative) const;
+    QString defaultEntry() const { return dir.path() + QStringLiteral("default.wav"); }
+    int bouton() const;
+
+    AppDirFixture dir;
+    FakeAudioDevice device;
+    MessageRecorder recorder;
+    std::unique_ptr<WindowSet> windows;
+};
