@@ -3,12 +3,16 @@
 #include "TFStart.h"
 #include "TextLines.h"
 
-SoundProgram::SoundProgram(int bouton)
+SoundProgram::SoundProgram(int bouton, bool answer)
     : device(dir.path())
+    , recorder(answer)
 {
     dir.write(QStringLiteral("sys/multable.ini"),
               "[GLOBAL]\r\nLanguage=en\r\n[SON]\r\nBouton=" + QByteArray::number(bouton) + "\r\n");
     dir.write(QStringLiteral("sys/choices.txt"), "2\r\n");
+    dir.write(QStringLiteral("sys/en.lng"), "[FAudio]\r\nvRadioGroupCaption=Events for\r\n"
+                                            "vAssocLbl=Sound file for event\r\n"
+                                            "vChangedMessageDlg=has been changed. Save it?\r\n");
     dir.write(QStringLiteral("default.wav"), FakeAudioDevice::sound());
     dir.write(QStringLiteral("sys/SoundStr.txt"), "No sound\r\nSet A\r\nSet B\r\nSet C\r\nSet D\r\nSet E\r\n");
     QByteArray events;

@@ -13,7 +13,8 @@
 class SoundProgram
 {
 public:
-    explicit SoundProgram(int bouton);
+    // Questions get the given answer.
+    explicit SoundProgram(int bouton, bool answer = true);
 
     // Creates the windows; a test may change the folder before.
     void create();
