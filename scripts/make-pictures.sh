@@ -15,7 +15,7 @@ tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 mkdir -p "$out"
 
-png_opts=(-depth 8 -strip -define png:exclude-chunks=date,time,tIME,zTXt,tEXt,iTXt -define png:color-type=6)
+png_opts=(-depth 8 -strip -define 'png:exclude-chunks=date,time,tIME,zTXt,tEXt,iTXt' -define png:color-type=6)
 
 # ---- textures -----------------------------------------------------------
 # Keypad panel: soft night-blue clouds; dark enough for white bold text.

@@ -1,0 +1,400 @@
+#include "AppDirFixture.h"
+#include "Cp1252.h"
+#include "MessageRecorder.h"
+#include "ProfileFile.h"
+#include "TFStart.h"
+#include "TFSwap.h"
+#include "UpDown.h"
+#include "WindowSet.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QByteArray languageFile(const QString &word)
+{
+    return Cp1252::encode(u"[FStart]\r\nvOne="_s + word + u" 1\r\nvCaptionGroupBox="_s + word
+                          + u" tables\r\nvQuitBtn="_s + word + u" quit\r\n"
+                            "[FSwap]\r\nvFSWapCaption="_s + word + u" expert\r\n"_s);
+}
+
+// A program folder with English, French and German texts and the given
+// settings and choice of tables.
+struct Program
+{
+    explicit Program(const QByteArray &settings = {}, const QByteArray &choices = {})
+    {
+        dir.write(u"sys/multable.ini"_s, settings);
+        dir.write(u"sys/choices.txt"_s, choices);
+        dir.write(u"sys/en.lng"_s, languageFile(u"English"_s));
+        dir.write(u"sys/fr.lng"_s, languageFile(u"Fran\u00e7ais"_s));
+        dir.write(u"sys/de.lng"_s, languageFile(u"Deutsch"_s));
+    }
+
+    bool start()
+    {
+        windows = std::make_unique<WindowSet>(dir.path());
+        return windows->create();
+    }
+
+    // Starts and shows the start window, for a pupil to click in.
+    bool open()
+    {
+        if (!start())
+            return false;
+        windows->FStart->showAndActivate();
+        return QTest::qWaitForWindowExposed(windows->FStart);
+    }
+
+    TFStart *start_window() const { return windows->FStart; }
+    QCheckBox *box(int table) const
+    {
+        return start_window()->findChild<QCheckBox *>(u"CheckBox%1"_s.arg(table));
+    }
+    // Clicks the box itself, where a pupil clicks whatever its text.
+    void click(int table) const
+    {
+        QCheckBox *target = box(table);
+        QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(8, target->height() / 2));
+    }
+    template<typename T = QPushButton>
+    T *control(const QString &name) const { return start_window()->findChild<T *>(name); }
+    QStringList ticked() const
+    {
+        QStringList tables;
+        for (int table = 1; table <= 12; ++table)
+            if (box(table)->isChecked())
+                tables << QString::number(table);
+        return tables;
+    }
+    ProfileFile settings() const { return ProfileFile(dir.path(u"sys/multable.ini"_s)); }
+
+    AppDirFixture dir;
+    MessageRecorder recorder;
+    std::unique_ptr<WindowSet> windows;
+};
+
+} // namespace
+
+class tst_StartWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void refusesToStartWithoutSettings();
+    void writesOperatorListsOnFirstRun();
+    void leavesOperatorListsOnLaterRuns();
+    void readsChoiceFile_data();
+    void readsChoiceFile();
+    void readsSettingsWhenChoiceFileIsMissing();
+    void languageMenu_data();
+    void languageMenu();
+    void invertsTheSelection();
+    void selectAllThenInvertClearsAll();
+    void startIsTheDefaultAndQuitHasTheFocus();
+    void quitWritesChoiceAndSettings_data();
+    void quitWritesChoiceAndSettings();
+    void quitWithoutTicksWritesEmptyChoice();
+    void quitShowsLoudspeakerOnlyWithSound_data();
+    void quitShowsLoudspeakerOnlyWithSound();
+    void quitEndsEvenWhenFilesCannotBeWritten();
+    void switchesLanguageAtOnce();
+    void switchedLanguageIsWrittenOnlyAtQuit();
+    void smallestMultiplicatorTakesEffect();
+};
+
+void tst_StartWindow::refusesToStartWithoutSettings()
+{
+    Program program;
+    program.dir.remove(u"sys/multable.ini"_s);
+    QVERIFY(!program.start());
+    QCOMPARE(program.recorder.messages,
+             QStringList{u"Initiation file not found !\nPlease re-install Numerillo"_s});
+    QVERIFY(!program.dir.exists(u"sys/enOpSel.txt"_s));
+}
+
+void tst_StartWindow::writesOperatorListsOnFirstRun()
+{
+    Program program;
+    program.dir.write(u"sys/frOpSel.txt"_s, "old\r\n");
+    QVERIFY(program.start());
+    QCOMPARE(program.dir.read(u"sys/enOpSel.txt"_s),
+             QByteArray("Operator: Multiply\r\nOperator: Divide\r\nOperator: Alternate\r\n"
+                        "Operator: Random\r\n"));
+    QCOMPARE(program.dir.read(u"sys/frOpSel.txt"_s),
+             QByteArray("Operateur: Multiplier\r\nOperateur: Diviser\r\nOperateur: Altern\xe9\r\n"
+                        "Operateur: Al\xe9\x61toire\r\n"));
+}
+
+void tst_StartWindow::leavesOperatorListsOnLaterRuns()
+{
+    Program program;
+    program.dir.write(u"sys/enOpSel.txt"_s, "mine\r\n");
+    QVERIFY(program.start());
+    QCOMPARE(program.dir.read(u"sys/enOpSel.txt"_s), QByteArray("mine\r\n"));
+    QVERIFY(!program.dir.exists(u"sys/frOpSel.txt"_s));
+}
+
+void tst_StartWindow::readsChoiceFile_data()
+{
+    QTest::addColumn<QByteArray>("choices");
+    QTest::addColumn<QStringList>("ticked");
+    QTest::addColumn<QStringList>("messages");
+
+    QTest::newRow("three tables") << QByteArray("2\r\n5\r\n12\r\n") << QStringList{"2", "5", "12"} << QStringList();
+    QTest::newRow("empty") << QByteArray() << QStringList() << QStringList();
+    QTest::newRow("LF and CR line ends") << QByteArray("3\n4\r7") << QStringList{"3", "4", "7"} << QStringList();
+    QTest::newRow("0, 13 and negative numbers are ignored")
+        << QByteArray("0\r\n13\r\n-4\r\n6\r\n") << QStringList{"6"} << QStringList();
+    QTest::newRow("text stops the reading")
+        << QByteArray("3\r\nabc\r\n5\r\n") << QStringList{"3"}
+        << QStringList{u"'abc' is not a valid integer value"_s};
+    QTest::newRow("binary bytes")
+        << QByteArray("\xff\x00\x01", 3) << QStringList()
+        << QStringList{u"'\u00ff\u0000\u0001' is not a valid integer value"_s};
+}
+
+void tst_StartWindow::readsChoiceFile()
+{
+    QFETCH(QByteArray, choices);
+    QFETCH(QStringList, ticked);
+    QFETCH(QStringList, messages);
+    Program program({}, choices);
+    QVERIFY(program.start());
+
+    QCOMPARE(program.ticked(), ticked);
+    QCOMPARE(program.start_window()->LBChoice, ticked);
+    QCOMPARE(program.recorder.messages, messages);
+    QCOMPARE(program.control(u"BitBtn2"_s)->isEnabled(), !ticked.isEmpty());
+    QCOMPARE(program.control(u"BitBtn5"_s)->isEnabled(), !ticked.isEmpty());
+}
+
+void tst_StartWindow::readsSettingsWhenChoiceFileIsMissing()
+{
+    Program program("[SON]\r\nBouton=3\r\n[GLOBAL]\r\nRange=5\r\n");
+    program.dir.remove(u"sys/choices.txt"_s);
+    QVERIFY(program.start());
+
+    QCOMPARE(program.recorder.messages,
+             QStringList{u"Cannot open file "_s
+                         + QDir::toNativeSeparators(program.dir.path(u"sys/choices.txt"_s))});
+    QCOMPARE(program.windows->context.settings.Bouton, 3);
+    QCOMPARE(program.windows->context.settings.Range, 5);
+}
+
+void tst_StartWindow::languageMenu_data()
+{
+    QTest::addColumn<QByteArray>("settings");
+    QTest::addColumn<QString>("tickedItem");
+    QTest::addColumn<QString>("quitCaption");
+
+    QTest::newRow("stored French") << QByteArray("[GLOBAL]\r\nLanguage=fr") << "Fr" << u"Fran\u00e7ais quit"_s;
+    QTest::newRow("stored German") << QByteArray("[GLOBAL]\r\nLanguage=de") << "De" << "Deutsch quit";
+    // The code is used as written: a file named in capitals, no tick.
+    QTest::newRow("stored in capitals") << QByteArray("[GLOBAL]\r\nLanguage=EN") << "" << "";
+    QTest::newRow("stored language without a file") << QByteArray("[GLOBAL]\r\nLanguage=it") << "It" << "";
+}
+
+void tst_StartWindow::languageMenu()
+{
+    QFETCH(QByteArray, settings);
+    QFETCH(QString, tickedItem);
+    QFETCH(QString, quitCaption);
+    Program program(settings);
+    QVERIFY(program.start());
+
+    for (const char *item : {"En", "Fr", "Nl", "De", "It", "Sp", "New"}) {
+        const QString name = QString::fromLatin1(item);
+        const QAction *action = program.control<QAction>(name);
+        QVERIFY2(action, item);
+        const bool hasFile = name == u"En"_s || name == u"Fr"_s || name == u"De"_s;
+        QCOMPARE(action->isEnabled(), hasFile);
+        QCOMPARE(action->isChecked(), name == tickedItem);
+    }
+    QCOMPARE(program.control<QAction>(u"Fr"_s)->text(), u"Fran\u00e7ais"_s);
+    QCOMPARE(program.control(u"BitBtn1"_s)->text(), quitCaption);
+}
+
+void tst_StartWindow::invertsTheSelection()
+{
+    Program program;
+    QVERIFY(program.open());
+    program.click(1);
+    program.click(3);
+    QCOMPARE(program.start_window()->LBChoice, (QStringList{"1", "3"}));
+    QVERIFY(program.control(u"BitBtn2"_s)->isEnabled());
+
+    QTest::mouseClick(program.control(u"BitBtn4"_s), Qt::LeftButton);
+    QCOMPARE(program.start_window()->LBChoice,
+             (QStringList{"2", "4", "5", "6", "7", "8", "9", "10", "11", "12"}));
+}
+
+void tst_StartWindow::selectAllThenInvertClearsAll()
+{
+    Program program;
+    QVERIFY(program.open());
+    QTest::mouseClick(program.control(u"BitBtn3"_s), Qt::LeftButton);
+    QCOMPARE(program.start_window()->LBChoice.size(), 12);
+    QVERIFY(program.control(u"BitBtn5"_s)->isEnabled());
+
+    QTest::mouseClick(program.control(u"BitBtn4"_s), Qt::LeftButton);
+    QVERIFY(program.start_window()->LBChoice.isEmpty());
+    QVERIFY(!program.control(u"BitBtn2"_s)->isEnabled());
+    QVERIFY(!program.control(u"BitBtn5"_s)->isEnabled());
+}
+
+void tst_StartWindow::startIsTheDefaultAndQuitHasTheFocus()
+{
+    Program program({}, "4\r\n");
+    QVERIFY(program.open());
+    QVERIFY(program.control(u"BitBtn2"_s)->isDefault());
+    QCOMPARE(QApplication::focusWidget(), program.control(u"BitBtn1"_s));
+    program.start_window()->BitBtn1Click();
+}
+
+void tst_StartWindow::quitWritesChoiceAndSettings_data()
+{
+    QTest::addColumn<QString>("way");
+    QTest::newRow("quit button") << "button";
+    QTest::newRow("file menu") << "menu";
+    QTest::newRow("close box") << "close";
+}
+
+void tst_StartWindow::quitWritesChoiceAndSettings()
+{
+    QFETCH(QString, way);
+    Program program("[PARENTS]\r\nNote=keep me\r\n[GLOBAL]\r\nCalcColor=0x7F87\r\nLanguage=en\r\n", "2\r\n");
+    QVERIFY(program.open());
+    program.click(5);
+
+    if (way == u"button"_s)
+        QTest::mouseClick(program.control(u"BitBtn1"_s), Qt::LeftButton);
+    else if (way == u"menu"_s)
+        program.control<QAction>(u"Quit"_s)->trigger();
+    else
+        program.start_window()->close();
+
+    QVERIFY(program.start_window()->hasQuit());
+    QCOMPARE(program.dir.read(u"sys/choices.txt"_s), QByteArray("2\r\n5\r\n"));
+    const ProfileFile settings = program.settings();
+    QCOMPARE(settings.readString(u"PARENTS"_s, u"Note"_s), u"keep me"_s);
+    QCOMPARE(settings.readString(u"GLOBAL"_s, u"CalcColor"_s), u"32647"_s);
+    QCOMPARE(settings.readString(u"GLOBAL"_s, u"Operation"_s), u"-1"_s);
+    QCOMPARE(settings.readString(u"CHRONO"_s, u"Jauge"_s), u"1"_s);
+    QCOMPARE(settings.readString(u"GLOBAL"_s, u"Language"_s), u"en"_s);
+    QVERIFY(program.recorder.messages.isEmpty());
+}
+
+void tst_StartWindow::quitWithoutTicksWritesEmptyChoice()
+{
+    Program program({}, "3\r\n");
+    QVERIFY(program.open());
+    program.click(3);
+    program.start_window()->BitBtn1Click();
+    QVERIFY(program.dir.exists(u"sys/choices.txt"_s));
+    QCOMPARE(program.dir.read(u"sys/choices.txt"_s), QByteArray());
+}
+
+void tst_StartWindow::quitShowsLoudspeakerOnlyWithSound_data()
+{
+    QTest::addColumn<int>("bouton");
+    QTest::addColumn<bool>("shown");
+    QTest::newRow("silence") << 0 << false;
+    QTest::newRow("sound set 2") << 2 << true;
+}
+
+void tst_StartWindow::quitShowsLoudspeakerOnlyWithSound()
+{
+    QFETCH(int, bouton);
+    QFETCH(bool, shown);
+    Program program("[SON]\r\nBouton=" + QByteArray::number(bouton) + "\r\n");
+    QVERIFY(program.start());
+    program.start_window()->show();
+    program.start_window()->BitBtn1Click();
+    QCOMPARE(program.control<QLabel>(u"Image1"_s)->isVisibleTo(program.start_window()), shown);
+}
+
+// A folder in the way of each file stands for a disk that refuses the writes.
+void tst_StartWindow::quitEndsEvenWhenFilesCannotBeWritten()
+{
+    Program program("[SON]\r\nBouton=0\r\n");
+    QVERIFY(program.start());
+    for (const QString &file : {u"sys/choices.txt"_s, u"sys/multable.ini"_s}) {
+        program.dir.remove(file);
+        QVERIFY(QDir().mkpath(program.dir.path(file)));
+    }
+    program.start_window()->BitBtn1Click();
+
+    QVERIFY(program.start_window()->hasQuit());
+    const auto native = [&](const QString &file) { return QDir::toNativeSeparators(program.dir.path(file)); };
+    QCOMPARE(program.recorder.messages,
+             (QStringList{u"Cannot create file "_s + native(u"sys/choices.txt"_s),
+                          u"Unable to write to "_s + native(u"sys/multable.ini"_s)}));
+}
+
+void tst_StartWindow::switchesLanguageAtOnce()
+{
+    Program program("[GLOBAL]\r\nLanguage=en\r\n");
+    QVERIFY(program.start());
+    QCOMPARE(program.control<QGroupBox>(u"GroupBox1"_s)->title(), u" English tables "_s);
+
+    program.control<QAction>(u"De"_s)->trigger();
+    QCOMPARE(program.windows->context.LanguageCode, u"de"_s);
+    QCOMPARE(program.control<QGroupBox>(u"GroupBox1"_s)->title(), u" Deutsch tables "_s);
+    QVERIFY(program.control<QAction>(u"De"_s)->isChecked());
+    QVERIFY(!program.control<QAction>(u"En"_s)->isChecked());
+
+    TFSwap *expert = program.windows->FSwap;
+    expert->show();
+    QCOMPARE(expert->windowTitle(), u"Deutsch expert"_s);
+    expert->BitBtn1Click();
+}
+
+void tst_StartWindow::switchedLanguageIsWrittenOnlyAtQuit()
+{
+    Program program("[GLOBAL]\r\nLanguage=en\r\n");
+    QVERIFY(program.start());
+    program.control<QAction>(u"Fr"_s)->trigger();
+    QCOMPARE(program.settings().readString(u"GLOBAL"_s, u"Language"_s), u"en"_s);
+    program.start_window()->BitBtn1Click();
+    QCOMPARE(program.settings().readString(u"GLOBAL"_s, u"Language"_s), u"fr"_s);
+}
+
+// The pupil's smallest multiplicator survives the start window's activation,
+// and the quit writes it back.
+void tst_StartWindow::smallestMultiplicatorTakesEffect()
+{
+    Program program("[GLOBAL]\r\nRange=3\r\n");
+    QVERIFY(program.start());
+    TFStart *start = program.start_window();
+    start->FormActivate();
+    QCOMPARE(start->LBRange.first(), u"3"_s);
+    QCOMPARE(start->LBRange.last(), u"12"_s);
+
+    TFSwap *expert = program.windows->FSwap;
+    expert->show();
+    QTest::mouseClick(expert->UpDown1->findChild<QToolButton *>(u"up"_s), Qt::LeftButton);
+    QCOMPARE(expert->findChild<QLineEdit *>(u"Edit1"_s)->text(), u"4"_s);
+    QTest::mouseClick(expert->BitBtn1, Qt::LeftButton);
+    QVERIFY(!expert->isVisible());
+    start->FormActivate();
+    QCOMPARE(start->LBRange, (QStringList{"4", "5", "6", "7", "8", "9", "10", "11", "12"}));
+
+    start->BitBtn1Click();
+    QCOMPARE(program.settings().readString(u"GLOBAL"_s, u"Range"_s), u"4"_s);
+}
+
+QTEST_MAIN(tst_StartWindow)
+#include "tst_StartWindow.moc"
