@@ -25,4 +25,9 @@ void install(AudioDevice *device)
     installed() = device;
 }
 
+bool isInstalled()
+{
+    return installed() != nullptr;
+}
+
 } // namespace AudioSystem

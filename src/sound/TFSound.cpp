@@ -214,8 +214,17 @@ bool TFSound::CheckSequence(int number)
     return loaded;
 }
 
+bool TFSound::soundWorkSkipped() const
+{
+    return context().settings.Bouton == 0 || !AudioSystem::isInstalled();
+}
+
 void TFSound::startWindowShowStep()
 {
+    // A program given no audio device (tests of other windows) neither
+    // checks its sets nor tells about them.
+    if (!AudioSystem::isInstalled())
+        return;
     AppSettings &settings = context().settings;
     // The device comes first, so that a machine without sound does not find
     // every file of its set unplayable and lose it to the default sound.
@@ -245,7 +254,7 @@ void TFSound::startWindowShowStep()
 
 void TFSound::startWindowActivationStep()
 {
-    if (context().settings.Bouton == 0)
+    if (soundWorkSkipped())
         return;
     TestAudio();
     if (m_windows.FStart->StartupSoundPending)
@@ -304,7 +313,7 @@ void TFSound::TestSoundFiles()
 
 bool TFSound::playToEnd(SoundEvent event)
 {
-    if (context().settings.Bouton == 0)
+    if (soundWorkSkipped())
         return true;
     const int index = static_cast<int>(event) - 1;
     const QString path = m_windows.FAudio->ListBox1.resolved(index, context().AppDir);
@@ -332,7 +341,7 @@ void TFSound::reportPlayFailure(const QString &path)
 
 void TFSound::playDefaultSound()
 {
-    if (context().settings.Bouton == 0)
+    if (soundWorkSkipped())
         return;
     m_background.FileName = PathNames::findIgnoringCase(context().path(u"Default.wav"_s));
     if (m_background.open())

@@ -73,6 +73,8 @@ protected:
     void reject() override {}
 
 private:
+    // Silence, or no audio device given to the program.
+    bool soundWorkSkipped() const;
     SoundPlayer &sharedPlayer() const;
     void closePlayers() const;
     void setChoiceTexts();

@@ -6,8 +6,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
-#include <QElapsedTimer>
 #include <QTest>
 
 #include <sndfile.h>
@@ -24,7 +24,7 @@ private slots:
     void playsEveryFrameIntoTheDefaultOutput_data();
     void playsEveryFrameIntoTheDefaultOutput();
     void playingAgainStartsFromTheBeginning();
-    void backgroundPlayCanBeStopped();
+    void backgroundPlayDeliversTheWholeSound();
     void unplayableFilesFailToOpenWithTheLibrarysText_data();
     void unplayableFilesFailToOpenWithTheLibrarysText();
 
@@ -131,24 +131,20 @@ void tst_PortAudioDevice::playingAgainStartsFromTheBeginning()
     QCOMPARE(takeOutput().size(), once);
 }
 
-void tst_PortAudioDevice::backgroundPlayCanBeStopped()
+void tst_PortAudioDevice::backgroundPlayDeliversTheWholeSound()
 {
-    // Ten seconds of sound, stopped at once: stop returns without waiting
-    // for the end, and little of the sound arrived.
-    const int frames = 22050 * 10;
-    const QString path = writeTone(QStringLiteral("long.wav"), SF_FORMAT_WAV | SF_FORMAT_PCM_16, frames);
+    // The null device takes samples as fast as they come, so the sound is
+    // complete soon after play has returned.
+    const int frames = 22050;
+    const QString path = writeTone(QStringLiteral("background.wav"), SF_FORMAT_WAV | SF_FORMAT_PCM_16, frames);
     QString error;
     auto clip = m_device.open(path, error);
     QVERIFY(clip);
     takeOutput();
-    QElapsedTimer timer;
-    timer.start();
     clip->play();
-    QVERIFY(timer.elapsed() < 5000);
+    QTRY_VERIFY(QFileInfo(m_output).size() >= qint64(frames * sizeof(float)));
     clip->stop();
     clip.reset();
-    QVERIFY(timer.elapsed() < 5000);
-    QVERIFY(takeOutput().size() < qsizetype(frames * sizeof(float)));
 }
 
 void tst_PortAudioDevice::unplayableFilesFailToOpenWithTheLibrarysText_data()

@@ -55,6 +55,7 @@ private slots:
     void startupWithoutAnAudioDevice();
     void startupWithAnUnplayableDefaultSound();
     void silenceSoundsNothing();
+    void withoutAnInstalledDeviceNothingIsChecked();
     void eventsSoundTheirEntry_data();
     void eventsSoundTheirEntry();
     void aFailingEventSoundIsReportedOncePerRun();
@@ -195,6 +196,21 @@ void tst_TFSound::silenceSoundsNothing()
     QCOMPARE(program.device.log, QStringList());
     QCOMPARE(program.recorder.messages, QStringList());
     QVERIFY(program.windows->FStart->Image1->isHidden());
+}
+
+void tst_TFSound::withoutAnInstalledDeviceNothingIsChecked()
+{
+    AppDirFixture dir;
+    MessageRecorder recorder;
+    WindowSet windows(dir.path());
+    QVERIFY(windows.create());
+    windows.FStart->showAndActivate();
+    windows.FSound->MakeSound(SoundEvent::WrongAnswer);
+    windows.FStart->BitBtn1Click();
+    QCOMPARE(recorder.messages, QStringList());
+    QVERIFY(!dir.exists(QStringLiteral("sys/Sound1.txt")));
+    QVERIFY(dir.read(QStringLiteral("sys/multable.ini")).contains("Bouton=1"));
+    QVERIFY(windows.FStart->Image1->isVisibleTo(windows.FStart));
 }
 
 void tst_TFSound::eventsSoundTheirEntry_data()
