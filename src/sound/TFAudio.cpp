@@ -92,10 +92,10 @@ TFAudio::TFAudio(WindowSet &windows)
 
 void TFAudio::buildEditor()
 {
-    Label8->setGeometry(10, 12, 196, 20);
-    Edit1->setGeometry(208, 10, 110, 24);
+    Label8->setGeometry(10, 12, 176, 20);
+    Edit1->setGeometry(188, 10, 100, 24);
     Edit1->setMaxLength(SoundTitles::TitleMaxLength);
-    Label9->setGeometry(322, 12, 100, 20);
+    Label9->setGeometry(292, 12, 130, 20);
     QFont small = Label9->font();
     small.setPointSizeF(small.pointSizeF() * 0.85);
     Label9->setFont(small);
@@ -162,13 +162,19 @@ void TFAudio::buildBrowser()
     DirectoryListBox1->header()->hide();
     DirectoryListBox1->setGeometry(8, 80, width, 118);
 
-    Label7->setGeometry(8, 202, width, 18);
-    FileListBox1->setGeometry(8, 222, width, 86);
-    MP2->move(8, 314);
-    BitBtn4->setGeometry(74, 312, (width - 66) / 2 - 2, 28);
-    BitBtn3->setGeometry(74 + (width - 66) / 2 + 2, 312, (width - 66) / 2 - 2, 28);
+    Label7->setGeometry(8, 200, width, 18);
+    FileListBox1->setGeometry(8, 218, width, 72);
+    MP2->move(8, 294);
+    BitBtn4->setGeometry(8, 322, width / 2 - 2, 28);
+    BitBtn3->setGeometry(width / 2 + 10, 322, width / 2 - 2, 28);
     Panel1->hide();
 
+    // Folders load in the background: keep the current one in sight.
+    connect(m_folders, &QFileSystemModel::directoryLoaded, this, [this](const QString &loaded) {
+        const QModelIndex current = DirectoryListBox1->currentIndex();
+        if (m_folders->filePath(current).startsWith(loaded))
+            DirectoryListBox1->scrollTo(current, QAbstractItemView::PositionAtCenter);
+    });
     connect(DirectoryListBox1, &QTreeView::clicked, this,
             [this](const QModelIndex &index) { DirectoryListBox1Change(m_folders->filePath(index)); });
     connect(FileListBox1, &QListWidget::currentRowChanged, this, &TFAudio::FileListBox1Change);
@@ -307,7 +313,7 @@ void TFAudio::DirectoryListBox1Change(const QString &folder)
     const QModelIndex index = m_folders->index(folder);
     DirectoryListBox1->setCurrentIndex(index);
     DirectoryListBox1->expand(index);
-    DirectoryListBox1->scrollTo(index);
+    DirectoryListBox1->scrollTo(index, QAbstractItemView::PositionAtCenter);
 
     FileListBox1->blockSignals(true);
     FileListBox1->clear();
