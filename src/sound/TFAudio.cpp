@@ -16,6 +16,7 @@
 #include <QFileSystemModel>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -371,8 +372,12 @@ void TFAudio::BitBtn2Click()
     accept();
 }
 
-void TFAudio::reject()
+void TFAudio::keyPressEvent(QKeyEvent *event)
 {
+    if (event->key() != Qt::Key_Escape) {
+        CaptionedDialog::keyPressEvent(event);
+        return;
+    }
     if (Panel1->isVisible())
         BitBtn3Click();
 }

@@ -78,8 +78,8 @@ public:
 
 protected:
     void FormShow() override;
-    // Escape closes the browser; OK is the only way out of the window.
-    void reject() override;
+    // Escape closes the browser; OK is the pupil's only way out.
+    void keyPressEvent(QKeyEvent *event) override;
     void done(int result) override;
 
 private:

@@ -18,6 +18,7 @@
 #include <QButtonGroup>
 #include <QDir>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -362,12 +363,11 @@ void TFSound::FormShow()
 
 void TFSound::FormActivate()
 {
+    // Without the titles file the list keeps the titles it has.
     const QString path = SoundTitles::choicesPath(context().AppDir);
     if (const auto loaded = SoundTitles::loadChoices(path, m_choices)) {
         m_choices = *loaded;
         setChoiceTexts();
-    } else {
-        Messages::show(u"Cannot open file %1"_s.arg(native(path)));
     }
     selectSequence(context().settings.Bouton);
     const bool soundOn = selectedSequence() != 0;
@@ -375,6 +375,13 @@ void TFSound::FormActivate()
     BitBtn3->setEnabled(soundOn);
     m_windows.FCalculator->showSoundPicture(soundOn);
     Label1->setVisible(!soundOn);
+}
+
+void TFSound::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape)
+        return;
+    CaptionedDialog::keyPressEvent(event);
 }
 
 void TFSound::RadioGroup1Click(int index)

@@ -69,8 +69,8 @@ public:
 
 protected:
     void FormShow() override;
-    // OK is the only way out.
-    void reject() override {}
+    // OK is the pupil's only way out: Escape does not close the window.
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     // Silence, or no audio device given to the program.

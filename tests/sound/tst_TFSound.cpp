@@ -409,6 +409,8 @@ void tst_TFSound::okWithSilenceTurnsTheSoundOff()
     QVERIFY(!options->BitBtn8->isEnabled());
     QVERIFY(options->Label1->isVisible());
 
+    QTest::keyClick(options, Qt::Key_Escape);
+    QVERIFY(options->isVisible());
     QTest::mouseClick(options->BitBtn1, Qt::LeftButton);
     QVERIFY(options->isHidden());
     QCOMPARE(program.bouton(), 0);
