@@ -2,7 +2,6 @@
 // start-up checks and sounds, the drill's sounds, choosing, checking and
 // listening to a set.
 
-#include "Artwork.h"
 #include "SoundProgram.h"
 #include "TFAudio.h"
 #include "TFCalculator.h"
@@ -20,9 +19,19 @@
 
 namespace {
 
+// Which of its two pictures the drill window's sound button shows.
 bool showsSoundOn(TFCalculator *drill)
 {
-    return drill->BitBtn8->icon().pixmap(24).toImage() == Artwork::loudspeaker(24, true).toImage();
+    const auto picture = [drill] { return drill->BitBtn8->icon().pixmap(24).toImage(); };
+    const QImage shown = picture();
+    drill->showSoundPicture(false);
+    const QImage off = picture();
+    drill->showSoundPicture(true);
+    const QImage on = picture();
+    drill->showSoundPicture(shown == on);
+    if (on == off || (shown != on && shown != off))
+        qFatal("the sound button shows neither of its pictures");
+    return shown == on;
 }
 
 // Clicks a radio button on its round mark.
