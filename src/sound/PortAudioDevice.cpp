@@ -155,6 +155,8 @@ std::unique_ptr<AudioClip> PortAudioDevice::open(const QString &path, QString &e
         errorText = QStringLiteral("The file holds no sound");
         return nullptr;
     }
+    // Started here, on the caller's thread, never first from a background play.
+    start();
     return std::make_unique<PortAudioClip>(*this, file, info);
 }
 

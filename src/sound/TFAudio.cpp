@@ -359,11 +359,8 @@ void TFAudio::BitBtn2Click()
     if (Changed) {
         const QString question = u"\"%1\" %2"_s.arg(m_windows.FSound->selectedTitle(),
                                                      text(u"vChangedMessageDlg"_s));
-        if (Messages::ask(question)) {
-            QString error;
-            if (!ListBox1.save(FileName, &error))
-                Messages::show(u"Cannot create file %1"_s.arg(native(FileName)));
-        }
+        if (Messages::ask(question) && !ListBox1.save(FileName))
+            Messages::show(u"Cannot create file %1"_s.arg(native(FileName)));
     }
     const QString titles = SoundTitles::choicesPath(context().AppDir);
     if (!TextLines::write(titles, m_windows.FSound->choices()))

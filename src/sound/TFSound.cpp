@@ -11,7 +11,6 @@
 #include "TFSoundTest.h"
 #include "TFStart.h"
 #include "TMediaPlayer.h"
-#include "TextLines.h"
 #include "WindowSet.h"
 
 #include <QApplication>
