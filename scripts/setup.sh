@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev libsndfile1-dev portaudio19-dev
+    qt6-base-dev libsndfile1-dev portaudio19-dev libasound2-dev
     fonts-liberation2
 )
 if [[ "${1:-}" == "--tests" ]]; then

@@ -1,3 +1,5 @@
+#include "AudioSystem.h"
+#include "PortAudioDevice.h"
 #include "TFStart.h"
 #include "WindowSet.h"
 
@@ -9,6 +11,9 @@ int main(int argc, char *argv[])
     application.setApplicationName(QStringLiteral("Numerillo"));
     // The program ends only through the start window's quit steps.
     application.setQuitOnLastWindowClosed(false);
+
+    PortAudioDevice audio;
+    AudioSystem::install(&audio);
 
     WindowSet windows(QCoreApplication::applicationDirPath());
     if (!windows.create())

@@ -1,11 +1,96 @@
 #pragma once
 
 #include "CaptionedDialog.h"
+#include "SoundSequence.h"
 
+#include <array>
+
+class QButtonGroup;
+class QComboBox;
+class QFileSystemModel;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+class QTreeView;
+class TMediaPlayer;
+
+// The sound set editor: the current set's title and the sound file of each
+// of its eight events, chosen in a file browser. It also owns the program's
+// two players: MP2, which sounds every event and previews the browser's
+// files, and MP3, which plays the file of the selected event.
 class TFAudio : public CaptionedDialog
 {
     Q_OBJECT
 
 public:
     explicit TFAudio(WindowSet &windows);
+
+    // The current set: FileName becomes the file of set n and ListBox1 its
+    // entries. False, and the entries unchanged, when it can't be read.
+    bool loadSequence(int number);
+    bool reloadSequence();
+
+    // The file selected in the browser, empty when none is.
+    QString selectedFile() const;
+    int selectedEvent() const;
+
+    void FormActivate();
+    void RadioGroup1Click(int index);
+    void Edit1Exit();
+    void BitBtn1Click();
+    void BitBtn3Click();
+    void BitBtn4Click();
+    void BitBtn2Click();
+    void DirectoryListBox1Change(const QString &folder);
+    void FileListBox1Change();
+    void FileListBox1DblClick();
+
+    // The current sequence list and the file it came from.
+    SoundSequence ListBox1;
+    QString FileName;
+    bool Changed = false;
+
+    QLabel *Label8;
+    QLineEdit *Edit1;
+    QLabel *Label9;
+    QGroupBox *RadioGroup1;
+    std::array<QRadioButton *, SoundSequence::EntryCount> Events;
+    QLabel *Label2;
+    QLabel *Label3;
+    TMediaPlayer *MP3;
+    QPushButton *BitBtn1;
+    QPushButton *BitBtn2;
+
+    QFrame *Panel1;
+    QGroupBox *GroupBox3;
+    QComboBox *DriveComboBox1;
+    QLabel *Label1;
+    QTreeView *DirectoryListBox1;
+    QLabel *Label7;
+    QListWidget *FileListBox1;
+    TMediaPlayer *MP2;
+    QPushButton *BitBtn4;
+    QPushButton *BitBtn3;
+
+protected:
+    void FormShow() override;
+    // Escape closes the browser; OK is the pupil's only way out.
+    void keyPressEvent(QKeyEvent *event) override;
+    void done(int result) override;
+
+private:
+    void buildEditor();
+    void buildBrowser();
+    void loadEventTitles(bool reportFailure);
+    QString eventTitle(int index) const;
+    void showEntry(int index);
+    void selectFirstFile();
+
+    QButtonGroup *m_events;
+    QFileSystemModel *m_folders;
+    QStringList m_eventTitles;
 };

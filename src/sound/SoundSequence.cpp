@@ -1,0 +1,58 @@
+#include "SoundSequence.h"
+
+#include "PathNames.h"
+#include "SoundEntry.h"
+#include "TextLines.h"
+
+SoundSequence::SoundSequence()
+    : m_entries(EntryCount)
+{
+}
+
+QString SoundSequence::defaultEntry(const QString &appDir)
+{
+    return appDir + QStringLiteral("default.wav");
+}
+
+SoundSequence SoundSequence::defaults(const QString &appDir)
+{
+    SoundSequence sequence;
+    sequence.m_entries.fill(defaultEntry(appDir));
+    return sequence;
+}
+
+QString SoundSequence::filePath(const QString &appDir, int number)
+{
+    return PathNames::findIgnoringCase(appDir + QStringLiteral("sys/Sound%1.txt").arg(number));
+}
+
+std::optional<SoundSequence> SoundSequence::load(const QString &path, const QString &appDir)
+{
+    const std::optional<QStringList> lines = TextLines::read(path);
+    if (!lines)
+        return std::nullopt;
+    SoundSequence sequence = defaults(appDir);
+    for (qsizetype i = 0; i < lines->size(); ++i) {
+        if (i < EntryCount)
+            sequence.m_entries[i] = lines->at(i);
+        else
+            sequence.m_kept << lines->at(i);
+    }
+    return sequence;
+}
+
+bool SoundSequence::save(const QString &path, QString *errorText) const
+{
+    return TextLines::write(path, m_entries + m_kept, errorText);
+}
+
+void SoundSequence::setEntry(int index, const QString &entry)
+{
+    if (index >= 0 && index < EntryCount)
+        m_entries[index] = entry;
+}
+
+QString SoundSequence::resolved(int index, const QString &appDir) const
+{
+    return SoundEntry::resolve(appDir, entry(index));
+}

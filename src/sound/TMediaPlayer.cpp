@@ -1,0 +1,53 @@
+#include "TMediaPlayer.h"
+
+#include "Messages.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QStyle>
+
+TMediaPlayer::TMediaPlayer(QWidget *parent)
+    : QWidget(parent)
+    , PlayButton(new QPushButton(this))
+    , StopButton(new QPushButton(this))
+{
+    PlayButton->setObjectName(QStringLiteral("PlayButton"));
+    StopButton->setObjectName(QStringLiteral("StopButton"));
+    PlayButton->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
+    StopButton->setIcon(style()->standardIcon(QStyle::SP_MediaStop));
+    for (QPushButton *button : {PlayButton, StopButton}) {
+        button->setFixedSize(30, 24);
+        button->setFocusPolicy(Qt::StrongFocus);
+    }
+    auto *layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(PlayButton);
+    layout->addWidget(StopButton);
+    layout->addStretch();
+    setFixedSize(60, 24);
+    connect(PlayButton, &QPushButton::clicked, this, &TMediaPlayer::PlayClick);
+    connect(StopButton, &QPushButton::clicked, this, &TMediaPlayer::StopClick);
+}
+
+bool TMediaPlayer::restart()
+{
+    emit buttonPressed();
+    if (!player.open()) {
+        Messages::show(player.errorText());
+        return false;
+    }
+    player.play();
+    return true;
+}
+
+void TMediaPlayer::PlayClick()
+{
+    restart();
+}
+
+void TMediaPlayer::StopClick()
+{
+    if (restart())
+        player.stop();
+}

@@ -1,0 +1,316 @@
+// The sound set editor: its event list, the file browser, Associate and what
+// OK asks and writes.
+
+#include "SoundProgram.h"
+#include "TFAudio.h"
+#include "TFSound.h"
+#include "TMediaPlayer.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTreeView>
+
+namespace {
+
+void choose(QWidget *window, const QString &name)
+{
+    auto *button = window->findChild<QRadioButton *>(name);
+    QVERIFY(button);
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
+}
+
+void clickRow(QListWidget *list, int row, bool twice = false)
+{
+    const QRect rect = list->visualItemRect(list->item(row));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
+    if (twice)
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, rect.center());
+}
+
+QString native(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+} // namespace
+
+class tst_TFAudio : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void showsTheSetWithItsFirstEvent();
+    void selectingAnEventShowsItsFile_data();
+    void selectingAnEventShowsItsFile();
+    void eventTitlesMissing();
+    void browserOpensOnTheSoundsFolder();
+    void escapeClosesOnlyTheBrowser();
+    void aFolderWithoutSoundsDisablesAssociate();
+    void associateAndOk_data();
+    void associateAndOk();
+    void unchangedSetAsksNothing();
+    void titleIsLimitedAndSavedWhateverTheAnswer();
+    void playersCloseEachOther();
+
+private:
+    // The program with its editor; questions get the given answer.
+    void setUp(bool answer);
+
+    std::unique_ptr<SoundProgram> m_program;
+    TFAudio *m_editor = nullptr;
+};
+
+void tst_TFAudio::init()
+{
+    setUp(true);
+}
+
+void tst_TFAudio::setUp(bool answer)
+{
+    m_program.reset();
+    m_program = std::make_unique<SoundProgram>(2, answer);
+    m_program->dir.write(QStringLiteral("sounds/zz-bell.MP3"), FakeAudioDevice::sound());
+    m_program->dir.write(QStringLiteral("sounds/notes.txt"), "not a sound");
+    m_program->dir.write(QStringLiteral("sounds/empty/readme.txt"), "nothing here");
+    m_program->create();
+    m_program->start();
+    m_program->windows->FSound->show(); // its titles come from sys/SoundStr.txt
+    m_program->windows->FSound->hide();
+    m_program->device.log.clear();
+    m_editor = m_program->windows->FAudio;
+}
+
+void tst_TFAudio::cleanup()
+{
+    m_program.reset();
+}
+
+void tst_TFAudio::showsTheSetWithItsFirstEvent()
+{
+    m_editor->show();
+    QCOMPARE(m_editor->windowTitle(), QString());
+    QCOMPARE(m_editor->findChild<QRadioButton *>(QStringLiteral("Event6"))->text(), u"Event 6 (6)");
+    QVERIFY(m_editor->findChild<QRadioButton *>(QStringLiteral("Event1"))->isChecked());
+    QCOMPARE(m_editor->findChild<QGroupBox *>(QStringLiteral("RadioGroup1"))->title(), u"Events for \"Set B\" ");
+    QCOMPARE(m_editor->findChild<QLineEdit *>(QStringLiteral("Edit1"))->text(), u"Set B");
+    QCOMPARE(m_editor->findChild<QLabel *>(QStringLiteral("Label2"))->text(), u"Sound file for event (1)");
+    QCOMPARE(m_editor->findChild<QLabel *>(QStringLiteral("Label3"))->text(),
+             native(m_program->dir.path(QStringLiteral("sounds/s2-1.wav"))));
+    QVERIFY(m_editor->findChild<QWidget *>(QStringLiteral("Panel1"))->isHidden());
+    QCOMPARE(m_editor->width(), 427);
+    QCOMPARE(m_program->recorder.messages, QStringList());
+}
+
+void tst_TFAudio::selectingAnEventShowsItsFile_data()
+{
+    QTest::addColumn<int>("event");
+    QTest::newRow("first column") << 3;
+    QTest::newRow("second column") << 5;
+    QTest::newRow("last") << 8;
+}
+
+void tst_TFAudio::selectingAnEventShowsItsFile()
+{
+    QFETCH(int, event);
+    m_editor->show();
+    choose(m_editor, QStringLiteral("Event%1").arg(event));
+    const QString file = m_program->dir.path(QStringLiteral("sounds/s2-%1.wav").arg(event));
+    QCOMPARE(m_editor->Label2->text(), QStringLiteral("Sound file for event (%1)").arg(event));
+    QCOMPARE(m_editor->Label3->text(), native(file));
+    QCOMPARE(m_editor->MP3->player.FileName, file);
+    QCOMPARE(m_editor->GroupBox3->title(), QStringLiteral("Event %1 (%1)").arg(event));
+}
+
+void tst_TFAudio::eventTitlesMissing()
+{
+    m_program->dir.remove(QStringLiteral("sys/en-soundevents.txt"));
+    m_editor->show();
+    QCOMPARE(m_program->recorder.messages,
+             QStringList{QStringLiteral("Cannot open file %1")
+                             .arg(native(m_program->dir.path(QStringLiteral("sys/en-soundevents.txt"))))});
+    // The titles read before stay.
+    QCOMPARE(m_editor->Events[1]->text(), u"Event 2 (2)");
+}
+
+void tst_TFAudio::browserOpensOnTheSoundsFolder()
+{
+    m_editor->show();
+    QTest::mouseClick(m_editor->BitBtn1, Qt::LeftButton);
+    QVERIFY(m_editor->Panel1->isVisible());
+    QVERIFY(!m_editor->BitBtn1->isEnabled());
+    QCOMPARE(m_editor->width(), 634);
+    const QString sounds = m_program->dir.path(QStringLiteral("sounds"));
+    QCOMPARE(m_editor->Label1->text(), native(sounds));
+    QCOMPARE(m_editor->DriveComboBox1->currentText(), u"/");
+
+    QListWidget *files = m_editor->FileListBox1;
+    QCOMPARE(files->count(), 5 * 8 + 1);
+    QCOMPARE(files->item(0)->text(), u"s1-1.wav");
+    QCOMPARE(files->item(files->count() - 1)->text(), u"zz-bell.MP3");
+    QCOMPARE(files->currentRow(), 0);
+    QCOMPARE(m_editor->MP2->player.FileName, sounds + QStringLiteral("/s1-1.wav"));
+    QVERIFY(m_editor->MP2->isVisible());
+    QVERIFY(m_editor->BitBtn4->isEnabled());
+
+    clickRow(files, 3);
+    QCOMPARE(m_editor->MP2->player.FileName, sounds + QStringLiteral("/s1-4.wav"));
+
+    // A double click plays the file at once.
+    m_program->device.log.clear();
+    clickRow(files, 3, true);
+    QVERIFY(m_program->device.log.contains(u"start sounds/s1-4.wav"_qs));
+
+    QTest::mouseClick(m_editor->BitBtn3, Qt::LeftButton);
+    QVERIFY(m_editor->Panel1->isHidden());
+    QVERIFY(m_editor->BitBtn1->isEnabled());
+    QCOMPARE(m_editor->width(), 427);
+}
+
+void tst_TFAudio::escapeClosesOnlyTheBrowser()
+{
+    m_editor->show();
+    QTest::mouseClick(m_editor->BitBtn1, Qt::LeftButton);
+    QTest::keyClick(m_editor, Qt::Key_Escape);
+    QVERIFY(m_editor->Panel1->isHidden());
+    QVERIFY(m_editor->isVisible());
+    QTest::keyClick(m_editor, Qt::Key_Escape);
+    QVERIFY(m_editor->isVisible());
+}
+
+void tst_TFAudio::aFolderWithoutSoundsDisablesAssociate()
+{
+    m_editor->show();
+    QTest::mouseClick(m_editor->BitBtn1, Qt::LeftButton);
+    QTreeView *folders = m_editor->DirectoryListBox1;
+    const QModelIndex sounds = folders->currentIndex();
+    QTRY_COMPARE(folders->model()->rowCount(sounds), 1);
+    const QModelIndex empty = folders->model()->index(0, 0, sounds);
+    folders->scrollTo(empty);
+    QTest::mouseClick(folders->viewport(), Qt::LeftButton, {}, folders->visualRect(empty).center());
+
+    QCOMPARE(m_editor->Label1->text(), native(m_program->dir.path(QStringLiteral("sounds/empty"))));
+    QCOMPARE(m_editor->FileListBox1->count(), 0);
+    QVERIFY(!m_editor->BitBtn4->isEnabled());
+    QVERIFY(m_editor->MP2->isHidden());
+}
+
+void tst_TFAudio::associateAndOk_data()
+{
+    QTest::addColumn<bool>("answer");
+    QTest::newRow("yes") << true;
+    QTest::newRow("no") << false;
+}
+
+void tst_TFAudio::associateAndOk()
+{
+    QFETCH(bool, answer);
+    setUp(answer);
+    const QByteArray before = m_program->dir.read(QStringLiteral("sys/Sound2.txt"));
+
+    m_editor->show();
+    choose(m_editor, QStringLiteral("Event3"));
+    QTest::mouseClick(m_editor->BitBtn1, Qt::LeftButton);
+    clickRow(m_editor->FileListBox1, m_editor->FileListBox1->count() - 1);
+    QTest::mouseClick(m_editor->BitBtn4, Qt::LeftButton);
+
+    // The test folder lies deeper than the first folder below the root, so
+    // the file is stored with its full path.
+    const QString file = m_program->dir.path(QStringLiteral("sounds/zz-bell.MP3"));
+    QCOMPARE(m_editor->ListBox1.entry(2), file);
+    QCOMPARE(m_editor->Label3->text(), native(file));
+    QCOMPARE(m_editor->MP3->player.FileName, file);
+
+    QTest::mouseClick(m_editor->BitBtn2, Qt::LeftButton);
+    QCOMPARE(m_program->recorder.questions, QStringList{"\"Set B\" has been changed. Save it?"});
+    QVERIFY(m_editor->isHidden());
+    QVERIFY(m_editor->Panel1->isHidden());
+    QStringList expected = m_program->setLines(QStringLiteral("sys/Sound2.txt"));
+    if (answer) {
+        QCOMPARE(expected[2], file);
+        expected[2] = m_program->sequenceLine(2, 3);
+        QCOMPARE(expected.join(u"\r\n").toLatin1() + "\r\n", before);
+    } else {
+        QCOMPARE(m_program->dir.read(QStringLiteral("sys/Sound2.txt")), before);
+    }
+    QCOMPARE(m_program->dir.read(QStringLiteral("sys/SoundStr.txt")),
+             "No sound\r\nSet A\r\nSet B\r\nSet C\r\nSet D\r\nSet E\r\n");
+
+    // The next opening starts unchanged, from the file.
+    m_editor->show();
+    QVERIFY(!m_editor->Changed);
+    QCOMPARE(m_editor->ListBox1.entry(2), answer ? file : m_program->sequenceLine(2, 3));
+}
+
+void tst_TFAudio::unchangedSetAsksNothing()
+{
+    m_program->dir.remove(QStringLiteral("sys/SoundStr.txt"));
+    const QByteArray before = m_program->dir.read(QStringLiteral("sys/Sound2.txt"));
+    m_editor->show();
+    QTest::mouseClick(m_editor->BitBtn2, Qt::LeftButton);
+    QCOMPARE(m_program->recorder.questions, QStringList());
+    QCOMPARE(m_program->dir.read(QStringLiteral("sys/Sound2.txt")), before);
+    QCOMPARE(m_program->dir.read(QStringLiteral("sys/SoundStr.txt")),
+             "No sound\r\nSet A\r\nSet B\r\nSet C\r\nSet D\r\nSet E\r\n");
+}
+
+void tst_TFAudio::titleIsLimitedAndSavedWhateverTheAnswer()
+{
+    setUp(false);
+    m_editor->show();
+    QApplication::setActiveWindow(m_editor);
+    QLineEdit *title = m_editor->Edit1;
+    title->setFocus();
+    title->selectAll();
+    QTest::keyClicks(title, QStringLiteral("Birdsong at dawn"));
+    QCOMPARE(title->text(), u"Birdsong a");
+    QTest::keyClick(title, Qt::Key_Tab);
+
+    QCOMPARE(m_program->windows->FSound->selectedTitle(), u"Birdsong a");
+    QCOMPARE(m_program->windows->FSound->Choices[2]->text(), u"Birdsong a");
+    QCOMPARE(m_editor->GroupBox3->title(), u"Personnalisation de \"Birdsong a\"");
+    QCOMPARE(m_editor->RadioGroup1->title(), QString::fromUtf8(" Evénements pour \"Birdsong a\" "));
+
+    // Associate once so that OK asks; the answer no keeps the set's file but
+    // not the old title.
+    QTest::mouseClick(m_editor->BitBtn1, Qt::LeftButton);
+    QTest::mouseClick(m_editor->BitBtn4, Qt::LeftButton);
+    const QByteArray before = m_program->dir.read(QStringLiteral("sys/Sound2.txt"));
+    QTest::mouseClick(m_editor->BitBtn2, Qt::LeftButton);
+    QCOMPARE(m_program->recorder.questions, QStringList{"\"Birdsong a\" has been changed. Save it?"});
+    QCOMPARE(m_program->dir.read(QStringLiteral("sys/Sound2.txt")), before);
+    QCOMPARE(m_program->dir.read(QStringLiteral("sys/SoundStr.txt")),
+             "No sound\r\nSet A\r\nBirdsong a\r\nSet C\r\nSet D\r\nSet E\r\n");
+}
+
+void tst_TFAudio::playersCloseEachOther()
+{
+    m_editor->show();
+    QTest::mouseClick(m_editor->BitBtn1, Qt::LeftButton);
+    QTest::mouseClick(m_editor->MP3->PlayButton, Qt::LeftButton);
+    QTest::mouseClick(m_editor->MP2->PlayButton, Qt::LeftButton);
+    QTest::mouseClick(m_editor->MP3->StopButton, Qt::LeftButton);
+    QCOMPARE(m_program->device.log,
+             (QStringList{"open sounds/s2-1.wav", "start sounds/s2-1.wav",
+                          "close sounds/s2-1.wav", "open sounds/s1-1.wav", "start sounds/s1-1.wav",
+                          "close sounds/s1-1.wav", "open sounds/s2-1.wav", "start sounds/s2-1.wav",
+                          "stop sounds/s2-1.wav"}));
+    // Closing the window closes the shared player.
+    m_program->device.log.clear();
+    QTest::mouseClick(m_editor->MP2->PlayButton, Qt::LeftButton);
+    QTest::mouseClick(m_editor->BitBtn2, Qt::LeftButton);
+    QVERIFY(m_program->device.log.contains(u"close sounds/s1-1.wav"_qs));
+}
+
+QTEST_MAIN(tst_TFAudio)
+#include "tst_TFAudio.moc"

@@ -1,0 +1,461 @@
+// The sounds of the program's events and the sound options window: the
+// start-up checks and sounds, the drill's sounds, choosing, checking and
+// listening to a set.
+
+#include "SoundProgram.h"
+#include "TFAudio.h"
+#include "TFCalculator.h"
+#include "TFSound.h"
+#include "TFSoundTest.h"
+#include "TFStart.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+// Which of its two pictures the drill window's sound button shows.
+bool showsSoundOn(TFCalculator *drill)
+{
+    const auto picture = [drill] { return drill->BitBtn8->icon().pixmap(24).toImage(); };
+    const QImage shown = picture();
+    drill->showSoundPicture(false);
+    const QImage off = picture();
+    drill->showSoundPicture(true);
+    const QImage on = picture();
+    drill->showSoundPicture(shown == on);
+    if (on == off || (shown != on && shown != off))
+        qFatal("the sound button shows neither of its pictures");
+    return shown == on;
+}
+
+// Clicks a radio button on its round mark.
+void choose(QWidget *window, const QString &name)
+{
+    auto *button = window->findChild<QRadioButton *>(name);
+    QVERIFY(button);
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
+}
+
+// Runs the drill from the start button and closes it at once.
+void runDrill(SoundProgram &program)
+{
+    TFCalculator *drill = program.windows->FCalculator;
+    QTimer::singleShot(0, drill, [drill] { drill->accept(); });
+    QTest::mouseClick(program.windows->FStart->BitBtn2, Qt::LeftButton);
+}
+
+} // namespace
+
+class tst_TFSound : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void startupChecksTheSetAndSoundsEnteringOnce();
+    void startupReplacesAnUnplayableEntry_data();
+    void startupReplacesAnUnplayableEntry();
+    void startupWithTheSetFileMissing();
+    void startupWithoutAnAudioDevice();
+    void startupWithAnUnplayableDefaultSound();
+    void silenceSoundsNothing();
+    void withoutAnInstalledDeviceNothingIsChecked();
+    void eventsSoundTheirEntry_data();
+    void eventsSoundTheirEntry();
+    void aFailingEventSoundIsReportedOncePerRun();
+    void startButtonReportsItsOwnFailure();
+    void quitSoundsLast();
+    void mentalModeSoundDoesNotWait();
+
+    void optionsWindowShowsTheCurrentChoice_data();
+    void optionsWindowShowsTheCurrentChoice();
+    void choosingASetChecksAndRepairsIt();
+    void choosingAnUnreadableSet();
+    void listenPlaysTheWholeSet();
+    void okWithSilenceTurnsTheSoundOff();
+    void editOpensTheEditorOnTheCurrentSet();
+};
+
+void tst_TFSound::startupChecksTheSetAndSoundsEnteringOnce()
+{
+    SoundProgram program(3);
+    program.create();
+    program.start();
+    QCOMPARE(program.device.played(), QStringList{"sounds/s3-1.wav"});
+    QCOMPARE(program.recorder.messages, QStringList());
+    QVERIFY(!program.windows->FStart->StartupSoundPending);
+    // Every file was opened once by the check before the entering sound.
+    QCOMPARE(program.device.opened().size(), 8 + 1);
+    QCOMPARE(program.dir.read(QStringLiteral("sys/Sound3.txt")), SoundProgram::setFile(3));
+    QCOMPARE(program.windows->FSound->selectedSequence(), 3);
+
+    program.device.log.clear();
+    runDrill(program);
+    QCOMPARE(program.device.played(), QStringList{"sounds/s3-2.wav"});
+}
+
+void tst_TFSound::startupReplacesAnUnplayableEntry_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QByteArray>("content"); // written at the entry's place when not empty
+    QTest::newRow("absent file") << "appdir\\sounds\\none.wav" << QByteArray();
+    QTest::newRow("empty file") << "appdir\\sounds\\empty.wav" << QByteArray("\0", 0);
+    QTest::newRow("not audio") << "appdir\\sounds\\text.wav" << QByteArray("hello");
+    QTest::newRow("folder") << "appdir\\sounds" << QByteArray();
+    QTest::newRow("endless device") << "/dev/zero" << QByteArray();
+    QTest::newRow("outside the program folder") << "appdir\\..\\..\\..\\etc\\passwd" << QByteArray();
+}
+
+void tst_TFSound::startupReplacesAnUnplayableEntry()
+{
+    QFETCH(QString, entry);
+    QFETCH(QByteArray, content);
+    SoundProgram program(2);
+    if (entry.endsWith(u"text.wav"))
+        program.dir.write(QStringLiteral("sounds/text.wav"), content);
+    if (entry.endsWith(u"empty.wav"))
+        program.dir.write(QStringLiteral("sounds/empty.wav"), QByteArray());
+    QStringList lines = program.setLines(QStringLiteral("sys/Sound2.txt"));
+    lines[3] = entry;
+    program.dir.write(QStringLiteral("sys/Sound2.txt"), lines.join(QStringLiteral("\r\n")).toLatin1() + "\r\n");
+    program.create();
+    program.start();
+
+    lines[3] = program.defaultEntry();
+    QCOMPARE(program.setLines(QStringLiteral("sys/Sound2.txt")), lines);
+    QCOMPARE(program.device.played(), QStringList{"sounds/s2-1.wav"});
+    QCOMPARE(program.recorder.messages, QStringList());
+}
+
+void tst_TFSound::startupWithTheSetFileMissing()
+{
+    SoundProgram program(3);
+    program.dir.remove(QStringLiteral("sys/Sound3.txt"));
+    program.create();
+    program.start();
+
+    QCOMPARE(program.recorder.messages,
+             (QStringList{QStringLiteral("Cannot open file %1").arg(program.dir.path(QStringLiteral("sys/Sound3.txt"))),
+                          "Problem: file(s) not found! Please edit sequence \"Sound 3\" now.\r\n"
+                          "This sequence has been reset to sound defaults."}));
+    QCOMPARE(program.device.played(), QStringList());
+    QCOMPARE(program.setLines(QStringLiteral("sys/Sound3.txt")), QStringList(8, program.defaultEntry()));
+    QVERIFY(program.windows->FStart->StartupSoundPending);
+    QCOMPARE(program.bouton(), 3);
+
+    // The entering sound comes at the next showing, after a drill.
+    runDrill(program);
+    QCOMPARE(program.device.played(), (QStringList{"default.wav", "default.wav"}));
+    QVERIFY(!program.windows->FStart->StartupSoundPending);
+}
+
+void tst_TFSound::startupWithoutAnAudioDevice()
+{
+    SoundProgram program(2);
+    program.device.outputs = 0;
+    program.create();
+    program.start();
+
+    QCOMPARE(program.recorder.messages, QStringList{"No audio device on this system !"});
+    QVERIFY(!program.windows->FCalculator->BitBtn8->isEnabled());
+    QCOMPARE(program.bouton(), 0);
+    // The set was not checked, so it was not lost to the default sound.
+    QCOMPARE(program.device.log, QStringList());
+    QCOMPARE(program.dir.read(QStringLiteral("sys/Sound2.txt")), SoundProgram::setFile(2));
+
+    program.windows->FStart->BitBtn1Click();
+    QVERIFY(program.dir.read(QStringLiteral("sys/multable.ini")).contains("Bouton=0"));
+    QCOMPARE(program.device.log, QStringList());
+    QCOMPARE(program.recorder.messages.size(), 1);
+}
+
+void tst_TFSound::startupWithAnUnplayableDefaultSound()
+{
+    SoundProgram program(1);
+    program.dir.remove(QStringLiteral("sounds/s1-1.wav"));
+    program.dir.write(QStringLiteral("default.wav"), "broken");
+    program.create();
+    program.start();
+
+    QCOMPARE(program.recorder.messages,
+             QStringList{"Problem: file(s) not found! Please edit sequence \"Sound 1\" now.\r\n"
+                         "This sequence was reset to sound defaults."});
+    QCOMPARE(program.setLines(QStringLiteral("sys/Sound1.txt")), QStringList(8, program.defaultEntry()));
+    QCOMPARE(program.device.played(), QStringList());
+    // The activation checked the files of the reset set again.
+    QVERIFY(program.windows->FStart->StartupSoundPending);
+    QVERIFY(program.windows->FSoundTest->isHidden());
+    QCOMPARE(program.windows->FSoundTest->PB1->value(), 8);
+}
+
+void tst_TFSound::silenceSoundsNothing()
+{
+    SoundProgram program(0);
+    program.create();
+    program.start();
+    for (int event = 1; event <= 8; ++event)
+        program.windows->FSound->MakeSound(static_cast<SoundEvent>(event));
+    runDrill(program);
+    program.windows->FStart->BitBtn1Click();
+    QCOMPARE(program.device.log, QStringList());
+    QCOMPARE(program.recorder.messages, QStringList());
+    QVERIFY(program.windows->FStart->Image1->isHidden());
+}
+
+void tst_TFSound::withoutAnInstalledDeviceNothingIsChecked()
+{
+    AppDirFixture dir;
+    MessageRecorder recorder;
+    WindowSet windows(dir.path());
+    QVERIFY(windows.create());
+    windows.FStart->showAndActivate();
+    windows.FSound->MakeSound(SoundEvent::WrongAnswer);
+    windows.FStart->BitBtn1Click();
+    QCOMPARE(recorder.messages, QStringList());
+    QVERIFY(!dir.exists(QStringLiteral("sys/Sound1.txt")));
+    QVERIFY(dir.read(QStringLiteral("sys/multable.ini")).contains("Bouton=1"));
+    QVERIFY(windows.FStart->Image1->isVisibleTo(windows.FStart));
+}
+
+void tst_TFSound::eventsSoundTheirEntry_data()
+{
+    QTest::addColumn<int>("event");
+    for (int event = 1; event <= 8; ++event)
+        QTest::addRow("event %d", event) << event;
+}
+
+void tst_TFSound::eventsSoundTheirEntry()
+{
+    QFETCH(int, event);
+    SoundProgram program(4);
+    program.create();
+    program.start();
+    program.device.log.clear();
+    program.windows->FSound->MakeSound(static_cast<SoundEvent>(event));
+    const QString name = QStringLiteral("sounds/s4-%1.wav").arg(event);
+    QCOMPARE(program.device.log, (QStringList{"open " + name, "play " + name, "close " + name}));
+}
+
+void tst_TFSound::aFailingEventSoundIsReportedOncePerRun()
+{
+    SoundProgram program(1);
+    program.create();
+    program.start();
+    program.dir.remove(QStringLiteral("sounds/s1-4.wav"));
+    program.dir.remove(QStringLiteral("sounds/s1-6.wav"));
+    TFSound *sound = program.windows->FSound;
+    sound->MakeSound(SoundEvent::WrongAnswer);
+    sound->MakeSound(SoundEvent::LateWrongAnswer);
+    sound->MakeSound(SoundEvent::WrongAnswer);
+    sound->MakeSound(SoundEvent::RightAnswer);
+    QCOMPARE(program.recorder.messages.size(), 1);
+    QVERIFY(program.recorder.messages[0].startsWith(
+        QStringLiteral("Sound problem...\r\n%1").arg(program.dir.path(QStringLiteral("sounds/s1-4.wav")))));
+    QCOMPARE(program.device.played(), (QStringList{"sounds/s1-1.wav", "sounds/s1-3.wav"}));
+}
+
+void tst_TFSound::startButtonReportsItsOwnFailure()
+{
+    SoundProgram program(1);
+    program.create();
+    program.start();
+    program.dir.remove(QStringLiteral("sounds/s1-2.wav"));
+    runDrill(program);
+    runDrill(program);
+    QCOMPARE(program.recorder.messages, (QStringList{"Sound problem...", "Sound problem..."}));
+}
+
+void tst_TFSound::quitSoundsLast()
+{
+    SoundProgram program(5);
+    program.create();
+    program.start();
+    program.windows->FStart->BitBtn1Click();
+    QCOMPARE(program.device.played().last(), u"sounds/s5-8.wav");
+    QVERIFY(program.dir.read(QStringLiteral("sys/multable.ini")).contains("Bouton=5"));
+
+    // A quit sound that can't be opened does not keep the program from ending.
+    SoundProgram broken(5);
+    broken.create();
+    broken.start();
+    broken.dir.remove(QStringLiteral("sounds/s5-8.wav"));
+    broken.windows->FStart->BitBtn1Click();
+    QVERIFY(broken.windows->FStart->hasQuit());
+    QCOMPARE(broken.recorder.messages.size(), 1);
+}
+
+void tst_TFSound::mentalModeSoundDoesNotWait()
+{
+    SoundProgram program(2);
+    program.create();
+    program.start();
+    program.device.log.clear();
+    program.windows->FSound->playDefaultSound();
+    QCOMPARE(program.device.log, (QStringList{"open default.wav", "start default.wav"}));
+
+    program.device.log.clear();
+    program.windows->context.settings.Bouton = 0;
+    program.windows->FSound->playDefaultSound();
+    QCOMPARE(program.device.log, QStringList());
+}
+
+void tst_TFSound::optionsWindowShowsTheCurrentChoice_data()
+{
+    QTest::addColumn<int>("bouton");
+    QTest::newRow("silence") << 0;
+    QTest::newRow("set 2") << 2;
+}
+
+void tst_TFSound::optionsWindowShowsTheCurrentChoice()
+{
+    QFETCH(int, bouton);
+    SoundProgram program(bouton);
+    program.create();
+    program.start();
+    TFSound *options = program.windows->FSound;
+    options->show();
+
+    const bool soundOn = bouton != 0;
+    QCOMPARE(options->findChild<QRadioButton *>(QStringLiteral("Choice2"))->text(), u"Set B");
+    QCOMPARE(options->findChild<QRadioButton *>(QStringLiteral("Choice0"))->text(), u"No sound");
+    QVERIFY(options->findChild<QRadioButton *>(QStringLiteral("Choice%1").arg(bouton))->isChecked());
+    QCOMPARE(options->findChild<QPushButton *>(QStringLiteral("BitBtn8"))->isEnabled(), soundOn);
+    QCOMPARE(options->findChild<QPushButton *>(QStringLiteral("BitBtn3"))->isEnabled(), soundOn);
+    QCOMPARE(options->findChild<QLabel *>(QStringLiteral("Label1"))->isVisible(), !soundOn);
+    QVERIFY(options->findChild<QProgressBar *>(QStringLiteral("PB"))->isHidden());
+    QCOMPARE(showsSoundOn(program.windows->FCalculator), soundOn);
+    QCOMPARE(program.recorder.messages, QStringList());
+}
+
+void tst_TFSound::choosingASetChecksAndRepairsIt()
+{
+    SoundProgram program(1);
+    program.create();
+    program.start();
+    program.dir.remove(QStringLiteral("sounds/s4-6.wav"));
+    TFSound *options = program.windows->FSound;
+    options->show();
+    program.device.log.clear();
+
+    choose(options, QStringLiteral("Choice4"));
+    QCOMPARE(program.bouton(), 4);
+    QStringList expected;
+    for (int event = 1; event <= 8; ++event)
+        expected << program.sequenceLine(4, event);
+    expected[5] = program.defaultEntry();
+    QCOMPARE(program.setLines(QStringLiteral("sys/Sound4.txt")), expected);
+    QCOMPARE(program.device.played(), QStringList());
+    QVERIFY(options->findChild<QProgressBar *>(QStringLiteral("PB"))->isHidden());
+    QVERIFY(options->BitBtn8->isEnabled());
+    QVERIFY(options->BitBtn3->isEnabled());
+    QVERIFY(options->BitBtn1->isEnabled());
+
+    // The set sounds at once, before OK.
+    options->MakeSound(SoundEvent::RightAnswer);
+    QCOMPARE(program.device.played(), QStringList{"sounds/s4-3.wav"});
+}
+
+void tst_TFSound::choosingAnUnreadableSet()
+{
+    SoundProgram program(1);
+    program.dir.remove(QStringLiteral("sys/Sound5.txt"));
+    program.dir.remove(QStringLiteral("sys/Sound2.txt"));
+    QVERIFY(QDir(program.dir.path()).mkpath(QStringLiteral("sys/Sound2.txt")));
+    program.create();
+    program.start();
+    TFSound *options = program.windows->FSound;
+    options->show();
+
+    for (int number : {5, 2}) {
+        program.recorder.messages.clear();
+        choose(options, QStringLiteral("Choice%1").arg(number));
+        QCOMPARE(program.recorder.messages,
+                 QStringList{QStringLiteral("Cannot open file %1")
+                                 .arg(program.dir.path(QStringLiteral("sys/Sound%1.txt").arg(number)))});
+        QVERIFY(options->BitBtn8->isEnabled());
+        QVERIFY(options->BitBtn1->isEnabled());
+        QCOMPARE(program.windows->FAudio->ListBox1.entries(), QStringList(8, program.defaultEntry()));
+    }
+    QVERIFY(!program.dir.exists(QStringLiteral("sys/Sound5.txt")));
+    QVERIFY(QFileInfo(program.dir.path(QStringLiteral("sys/Sound2.txt"))).isDir());
+}
+
+void tst_TFSound::listenPlaysTheWholeSet()
+{
+    SoundProgram program(2);
+    program.create();
+    program.start();
+    TFSound *options = program.windows->FSound;
+    options->show();
+    program.device.log.clear();
+
+    QTest::mouseClick(options->BitBtn8, Qt::LeftButton);
+    QStringList expected;
+    for (int event = 1; event <= 8; ++event)
+        expected << QStringLiteral("sounds/s2-%1.wav").arg(event);
+    QCOMPARE(program.device.played(), expected);
+    QCOMPARE(options->PB->value(), 8);
+    QVERIFY(options->PB->isHidden());
+    for (QWidget *control : QList<QWidget *>{options->BitBtn8, options->BitBtn3, options->RadioGroup1, options->BitBtn1})
+        QVERIFY(control->isEnabled());
+}
+
+void tst_TFSound::okWithSilenceTurnsTheSoundOff()
+{
+    SoundProgram program(3);
+    program.create();
+    program.start();
+    program.device.outputs = 0; // OK with Silence does not look for a device
+    TFSound *options = program.windows->FSound;
+    options->show();
+    choose(options, QStringLiteral("Choice0"));
+    QCOMPARE(program.bouton(), 3);
+    QVERIFY(!options->BitBtn8->isEnabled());
+    QVERIFY(options->Label1->isVisible());
+
+    QTest::keyClick(options, Qt::Key_Escape);
+    QVERIFY(options->isVisible());
+    QTest::mouseClick(options->BitBtn1, Qt::LeftButton);
+    QVERIFY(options->isHidden());
+    QCOMPARE(program.bouton(), 0);
+    QVERIFY(!showsSoundOn(program.windows->FCalculator));
+    QCOMPARE(program.recorder.messages, QStringList());
+    program.device.log.clear();
+    program.windows->FSound->MakeSound(SoundEvent::RightAnswer);
+    QCOMPARE(program.device.log, QStringList());
+
+    // Back to a set, on a machine that lost its device meanwhile.
+    options->show();
+    choose(options, QStringLiteral("Choice1"));
+    QTest::mouseClick(options->BitBtn1, Qt::LeftButton);
+    QCOMPARE(program.recorder.messages, QStringList{"No audio device on this system !"});
+    QCOMPARE(program.bouton(), 0);
+}
+
+void tst_TFSound::editOpensTheEditorOnTheCurrentSet()
+{
+    SoundProgram program(2);
+    program.create();
+    program.start();
+    TFSound *options = program.windows->FSound;
+    options->show();
+    TFAudio *editor = program.windows->FAudio;
+    bool shown = false;
+    QTimer::singleShot(0, editor, [&] {
+        shown = editor->isVisible();
+        QTest::mouseClick(editor->BitBtn2, Qt::LeftButton);
+    });
+    QTest::mouseClick(options->BitBtn3, Qt::LeftButton);
+    QVERIFY(shown);
+    QCOMPARE(editor->FileName, program.dir.path(QStringLiteral("sys/Sound2.txt")));
+    QCOMPARE(editor->ListBox1.entry(0), program.sequenceLine(2, 1));
+    QVERIFY(program.recorder.questions.isEmpty());
+}
+
+QTEST_MAIN(tst_TFSound)
+#include "tst_TFSound.moc"
