@@ -10,19 +10,6 @@ namespace {
 
 const QByteArray Utf8ByteOrderMark("\xEF\xBB\xBF");
 
-std::optional<QString> sectionName(const QString &line)
-{
-    if (!line.startsWith(u'['))
-        return std::nullopt;
-    const qsizetype close = line.indexOf(u']');
-    return (close < 0 ? line.mid(1) : line.mid(1, close - 1)).trimmed();
-}
-
-bool sameName(const QString &a, const QString &b)
-{
-    return a.compare(b, Qt::CaseInsensitive) == 0;
-}
-
 QString unquoted(QString value)
 {
     value = value.trimmed();
@@ -33,6 +20,21 @@ QString unquoted(QString value)
 }
 
 } // namespace
+
+ProfileFile::Line ProfileFile::Line::parse(const QByteArray &text, const QByteArray &end)
+{
+    Line line{text, end};
+    const QString decoded = Cp1252::decode(text).trimmed();
+    if (decoded.startsWith(u'[')) {
+        const qsizetype close = decoded.indexOf(u']');
+        line.kind = Section;
+        line.name = (close < 0 ? decoded.mid(1) : decoded.mid(1, close - 1)).trimmed().toLower();
+    } else if (const qsizetype equals = decoded.indexOf(u'='); equals >= 0) {
+        line.kind = Key;
+        line.name = decoded.left(equals).trimmed().toLower();
+    }
+    return line;
+}
 
 ProfileFile::ProfileFile(const QString &path)
     : m_path(path)
@@ -57,30 +59,31 @@ ProfileFile::ProfileFile(const QString &path)
             text.chop(1);
             end.prepend('\r');
         }
-        m_lines.append({text, end});
+        m_lines.append(Line::parse(text, end));
         start = newline + 1;
     }
 }
 
 ProfileFile::Position ProfileFile::find(const QString &section, const QString &key) const
 {
+    const QString sectionName = section.toLower();
+    const QString keyName = key.toLower();
     Position position;
     bool inSection = false;
     for (qsizetype i = 0; i < m_lines.size(); ++i) {
-        const QString line = Cp1252::decode(m_lines[i].text).trimmed();
-        if (const auto name = sectionName(line)) {
+        const Line &line = m_lines[i];
+        if (line.kind == Line::Section) {
             if (inSection)
                 break;
-            inSection = sameName(*name, section);
+            inSection = line.name == sectionName;
             if (inSection)
                 position.sectionLine = position.lastLine = i;
             continue;
         }
-        if (!inSection || line.isEmpty())
+        if (!inSection || line.text.trimmed().isEmpty())
             continue;
         position.lastLine = i;
-        const qsizetype equals = line.indexOf(u'=');
-        if (position.keyLine < 0 && equals >= 0 && sameName(line.left(equals).trimmed(), key))
+        if (position.keyLine < 0 && line.kind == Line::Key && line.name == keyName)
             position.keyLine = i;
     }
     return position;
@@ -123,7 +126,7 @@ void ProfileFile::writeString(const QString &section, const QString &key, const 
         line.text = line.text.left(line.text.indexOf('=') + 1) + Cp1252::encode(value);
         return;
     }
-    const Line entry{Cp1252::encode(key) + '=' + Cp1252::encode(value), "\r\n"};
+    const Line entry = Line::parse(Cp1252::encode(key) + '=' + Cp1252::encode(value), "\r\n");
     if (position.sectionLine >= 0) {
         if (m_lines[position.lastLine].end.isEmpty())
             m_lines[position.lastLine].end = "\r\n";
@@ -132,7 +135,7 @@ void ProfileFile::writeString(const QString &section, const QString &key, const 
     }
     if (!m_lines.isEmpty() && m_lines.last().end.isEmpty())
         m_lines.last().end = "\r\n";
-    m_lines.append({'[' + Cp1252::encode(section) + ']', "\r\n"});
+    m_lines.append(Line::parse('[' + Cp1252::encode(section) + ']', "\r\n"));
     m_lines.append(entry);
 }
 

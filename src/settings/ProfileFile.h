@@ -38,8 +38,14 @@ public:
 private:
     struct Line
     {
+        enum Kind { Other, Section, Key };
+
+        static Line parse(const QByteArray &text, const QByteArray &end);
+
         QByteArray text;
         QByteArray end; // the line's own terminator, kept as found
+        Kind kind = Other;
+        QString name;   // the section or key name in lower case
     };
     struct Position
     {
