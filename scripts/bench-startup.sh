@@ -14,7 +14,7 @@ trap 'rm -rf "$appdir"' EXIT
 cp -r build/numerillo build/sys "$appdir/"
 sed -i 's/^Bouton=.*/Bouton=0\r/' "$appdir/sys/multable.ini"
 
-xvfb-run -a -s "-screen 0 1024x768x24" bash -s "$runs" "$appdir/numerillo" build/benchmarks/startup/bare_window <<'INNER'
+xvfb-run -a -s "-screen 0 1024x768x24 -noreset" bash -s "$runs" "$appdir/numerillo" build/benchmarks/startup/bare_window <<'INNER'
 runs=$1 program=$2 bare=$3
 
 # Milliseconds from launch until a window with the given title is viewable.

@@ -68,7 +68,6 @@ TFStart::TFStart(WindowSet &windows)
     , Panel4(named(new QFrame(Gradient1), u"Panel4"_s))
     , Label5(named(new QLabel, u"Label5"_s))
     , BitBtn6(named(new QPushButton, u"BitBtn6"_s))
-    , htmlLite1(named(new QTextBrowser, u"htmlLite1"_s))
     , m_windows(windows)
     , m_languages{{{"En", u"English"_s, u"en"_s},
                    {"Fr", u"Fran\u00e7ais"_s, u"fr"_s},
@@ -184,11 +183,6 @@ void TFStart::buildTables()
     Label5->setParent(bar);
     Label5->setFont(QFont(u"Arial"_s, 10));
     BitBtn6->setParent(bar);
-    htmlLite1->setParent(Panel4);
-    htmlLite1->setOpenLinks(true);
-    htmlLite1->setOpenExternalLinks(false);
-    QFont page(u"Times New Roman"_s);
-    htmlLite1->document()->setDefaultFont(page);
     connect(BitBtn6, &QPushButton::clicked, this, &TFStart::BitBtn6Click);
     Panel4->hide();
 }
@@ -379,6 +373,13 @@ void TFStart::Help1Click()
         Messages::show(u"Can't locate file: "_s + QDir::toNativeSeparators(page));
         return;
     }
+    if (!htmlLite1) {
+        // Made when first needed: the page display is slow to create.
+        htmlLite1 = named(new QTextBrowser(Panel4), u"htmlLite1"_s);
+        htmlLite1->setOpenLinks(true);
+        htmlLite1->setOpenExternalLinks(false);
+        htmlLite1->document()->setDefaultFont(QFont(u"Times New Roman"_s));
+    }
     htmlLite1->setSource(QUrl::fromLocalFile(page));
     placePanels();
     Panel4->show();
@@ -400,7 +401,8 @@ void TFStart::placePanels()
     bar->setGeometry(0, 0, Panel4->width(), 41);
     Label5->setGeometry(8, 0, bar->width() - 120, 41);
     BitBtn6->setGeometry(bar->width() - 104, 8, 96, 26);
-    htmlLite1->setGeometry(0, 41, Panel4->width(), Panel4->height() - 41);
+    if (htmlLite1)
+        htmlLite1->setGeometry(0, 41, Panel4->width(), Panel4->height() - 41);
 }
 
 void TFStart::resizeEvent(QResizeEvent *event)

@@ -88,7 +88,7 @@ public:
     QFrame *Panel4;
     QLabel *Label5;
     QPushButton *BitBtn6;
-    QTextBrowser *htmlLite1;
+    QTextBrowser *htmlLite1 = nullptr;
 
 protected:
     void showEvent(QShowEvent *event) override;

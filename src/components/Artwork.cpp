@@ -96,4 +96,27 @@ QPixmap loudspeaker(int size, bool withWaves)
     return pixmap;
 }
 
+QPixmap playSymbol(int size)
+{
+    QPixmap pixmap = transparentPixmap(QSize(size, size));
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(20, 100, 40), 1));
+    painter.setBrush(QColor(40, 170, 70));
+    const qreal m = size * 0.2;
+    painter.drawPolygon(QPolygonF{{m, m}, {size - m, size / 2.0}, {m, size - m}});
+    return pixmap;
+}
+
+QPixmap stopSymbol(int size)
+{
+    QPixmap pixmap = transparentPixmap(QSize(size, size));
+    QPainter painter(&pixmap);
+    painter.setPen(QPen(QColor(60, 60, 70), 1));
+    painter.setBrush(QColor(90, 90, 100));
+    const qreal m = size * 0.25;
+    painter.drawRect(QRectF(m, m, size - 2 * m, size - 2 * m));
+    return pixmap;
+}
+
 } // namespace Artwork

@@ -12,4 +12,8 @@ QPixmap logo(QSize size);
 // A loudspeaker, with sound waves when the sound is on.
 QPixmap loudspeaker(int size, bool withWaves);
 
+// The play and stop symbols of a sound player's buttons.
+QPixmap playSymbol(int size);
+QPixmap stopSymbol(int size);
+
 } // namespace Artwork

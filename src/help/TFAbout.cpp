@@ -43,9 +43,7 @@ TFAbout::TFAbout(WindowSet &)
     setAutoFillBackground(true);
     setPalette(QPalette(QColor(225, 225, 225)));
 
-    QLabel *image = placedLabel(this, "Image1", 56, 8);
-    image->setPixmap(Artwork::logo(QSize(160, 45)));
-    image->resize(160, 45);
+    placedLabel(this, "Image1", 56, 8)->resize(160, 45);
 
     QLabel *purpose = placedLabel(this, "Label1", 51, 54);
     purpose->setText(QStringLiteral("Learn and Drill Multiplication Tables"));
@@ -69,6 +67,15 @@ TFAbout::TFAbout(WindowSet &)
     notice->setText(QStringLiteral("Made with care by the Numerillo developers.\n"
                                    "Free to use at home and at school."));
     notice->adjustSize();
+}
+
+// The logo is drawn when the box is first shown, not while the program starts.
+void TFAbout::showEvent(QShowEvent *event)
+{
+    auto *image = findChild<QLabel *>(QStringLiteral("Image1"));
+    if (image->pixmap().isNull())
+        image->setPixmap(Artwork::logo(image->size()));
+    QDialog::showEvent(event);
 }
 
 QString TFAbout::versionLine(int major, int minor, int release, int build)

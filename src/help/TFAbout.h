@@ -13,4 +13,7 @@ public:
     explicit TFAbout(WindowSet &windows);
 
     static QString versionLine(int major, int minor, int release, int build);
+
+protected:
+    void showEvent(QShowEvent *event) override;
 };

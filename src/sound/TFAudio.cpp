@@ -147,19 +147,12 @@ void TFAudio::buildBrowser()
 
     // Folders take the place of drives: there is one root.
     DriveComboBox1->setGeometry(8, 22, width, 24);
-    DriveComboBox1->addItem(QFileIconProvider().icon(QFileIconProvider::Drive), QDir::rootPath());
     Label1->setGeometry(8, 48, width, 30);
     Label1->setWordWrap(true);
     QFont small = Label1->font();
     small.setPointSizeF(small.pointSizeF() * 0.85);
     Label1->setFont(small);
 
-    m_folders->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
-    m_folders->setRootPath(QDir::rootPath());
-    DirectoryListBox1->setModel(m_folders);
-    DirectoryListBox1->setRootIndex(m_folders->index(QDir::rootPath()));
-    for (int column = 1; column < m_folders->columnCount(); ++column)
-        DirectoryListBox1->hideColumn(column);
     DirectoryListBox1->header()->hide();
     DirectoryListBox1->setGeometry(8, 80, width, 118);
 
@@ -308,8 +301,24 @@ void TFAudio::BitBtn3Click()
     setFixedSize(NarrowWidth, ClientHeight);
 }
 
+// The folder tree starts watching the disk only when the browser is first
+// used, so that start-up does not wait for it.
+void TFAudio::watchFolders()
+{
+    if (DirectoryListBox1->model() == m_folders)
+        return;
+    DriveComboBox1->addItem(QFileIconProvider().icon(QFileIconProvider::Drive), QDir::rootPath());
+    m_folders->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
+    m_folders->setRootPath(QDir::rootPath());
+    DirectoryListBox1->setModel(m_folders);
+    DirectoryListBox1->setRootIndex(m_folders->index(QDir::rootPath()));
+    for (int column = 1; column < m_folders->columnCount(); ++column)
+        DirectoryListBox1->hideColumn(column);
+}
+
 void TFAudio::DirectoryListBox1Change(const QString &folder)
 {
+    watchFolders();
     Label1->setText(native(folder));
     const QModelIndex index = m_folders->index(folder);
     DirectoryListBox1->setCurrentIndex(index);

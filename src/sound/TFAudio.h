@@ -83,6 +83,7 @@ protected:
     void done(int result) override;
 
 private:
+    void watchFolders();
     void buildEditor();
     void buildBrowser();
     void loadEventTitles(bool reportFailure);

@@ -1,10 +1,10 @@
 #include "TMediaPlayer.h"
 
+#include "Artwork.h"
 #include "Messages.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
-#include <QStyle>
 
 TMediaPlayer::TMediaPlayer(QWidget *parent)
     : QWidget(parent)
@@ -13,8 +13,8 @@ TMediaPlayer::TMediaPlayer(QWidget *parent)
 {
     PlayButton->setObjectName(QStringLiteral("PlayButton"));
     StopButton->setObjectName(QStringLiteral("StopButton"));
-    PlayButton->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
-    StopButton->setIcon(style()->standardIcon(QStyle::SP_MediaStop));
+    PlayButton->setIcon(Artwork::playSymbol(16));
+    StopButton->setIcon(Artwork::stopSymbol(16));
     for (QPushButton *button : {PlayButton, StopButton}) {
         button->setFixedSize(30, 24);
         button->setFocusPolicy(Qt::StrongFocus);
