@@ -1,5 +1,6 @@
 #include "AudioSystem.h"
 #include "PortAudioDevice.h"
+#include "ProgramStyle.h"
 #include "TFStart.h"
 #include "WindowSet.h"
 
@@ -12,6 +13,7 @@ int main(int argc, char *argv[])
     QApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     QApplication application(argc, argv);
     application.setApplicationName(QStringLiteral("Numerillo"));
+    application.setStyle(new ProgramStyle);
     // The program ends only through the start window's quit steps.
     application.setQuitOnLastWindowClosed(false);
 

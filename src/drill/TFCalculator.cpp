@@ -277,6 +277,17 @@ QPixmap TFCalculator::picture(const QString &relative) const
     return QPixmap(context().path(relative));
 }
 
+// The textures are read when the window is first shown, not while the
+// program starts.
+void TFCalculator::loadTextures()
+{
+    if (m_texturesLoaded)
+        return;
+    m_texturesLoaded = true;
+    Image2->setPixmap(picture(u"pictures/keypad-texture.jpg"_s));
+    Image4->setPixmap(picture(u"pictures/help-texture.jpg"_s));
+}
+
 void TFCalculator::buildMentalPanel()
 {
     Panel9 = panel(Panel13, u"Panel9"_s, QFrame::NoFrame);
@@ -284,7 +295,6 @@ void TFCalculator::buildMentalPanel()
     Image2 = make<QLabel>(Panel9, u"Image2"_s);
     Image2->setGeometry(Panel9->rect());
     Image2->setScaledContents(true);
-    Image2->setPixmap(picture(u"pictures/keypad-texture.jpg"_s));
     Label17 = wrappedLabel(Panel9, u"Label17"_s, 16);
     Label17->setFont(pixelFont(font(), 16, true));
     Label17->setStyleSheet(u"color: white;"_s);
@@ -385,7 +395,6 @@ void TFCalculator::buildHelpTexts()
     Image4 = make<QLabel>(Panel11, u"Image4"_s);
     Image4->setGeometry(Panel11->rect());
     Image4->setScaledContents(true);
-    Image4->setPixmap(picture(u"pictures/help-texture.jpg"_s));
     Image6 = make<QLabel>(Panel11, u"Image6"_s);
     Image6->setPixmap(Artwork::logo(QSize(153, 41)));
     Image6->setGeometry(37, 36, 153, 41);
@@ -556,6 +565,7 @@ void TFCalculator::loadOperators()
 void TFCalculator::FormShow()
 {
     const AppContext &ctx = context();
+    loadTextures();
     loadOperators();
     BitBtn4->setText(text(u"vHelpCloseBtn"_s));
     Label1->setText(text(u"vHelpTopInfoLbl"_s));

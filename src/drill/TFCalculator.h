@@ -189,9 +189,11 @@ private:
     void applyHideTextRight();
     void activateOnce();
     QPixmap picture(const QString &relative) const;
+    void loadTextures();
 
     QIcon m_soundOn;
     QIcon m_soundOff;
     int m_resultColour = 0;
     bool m_showing = false;
+    bool m_texturesLoaded = false;
 };

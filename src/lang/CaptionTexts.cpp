@@ -3,9 +3,38 @@
 #include "LanguageKeys.h"
 #include "ProfileFile.h"
 
+#include <QDateTime>
+#include <QFileInfo>
+
+namespace {
+
+// Every window reads the same language file in turn, at start-up and after a
+// change of language: read it once, and again only when it changed on disk.
+const ProfileFile &languageFile(const QString &path)
+{
+    struct Cached
+    {
+        QString path;
+        QDateTime modified;
+        qint64 size = -1;
+        std::optional<ProfileFile> file;
+    };
+    static Cached cached;
+    const QFileInfo info(path);
+    if (cached.path != path || cached.modified != info.lastModified() || cached.size != info.size()) {
+        cached.path = path;
+        cached.modified = info.lastModified();
+        cached.size = info.size();
+        cached.file.emplace(path);
+    }
+    return *cached.file;
+}
+
+} // namespace
+
 CaptionTexts CaptionTexts::load(const QString &languageFilePath, const QString &section)
 {
-    const ProfileFile file(languageFilePath);
+    const ProfileFile &file = languageFile(languageFilePath);
     CaptionTexts texts;
     texts.m_section = section;
     for (const QString &key : LanguageKeys::keys(section)) {

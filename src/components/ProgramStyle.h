@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QProxyStyle>
+
+// The program's look: the platform's style, with the group frames and the
+// menu bar's overflow arrow drawn in code instead of read from picture
+// files, which slowed the showing of the first window.
+class ProgramStyle : public QProxyStyle
+{
+    Q_OBJECT
+
+public:
+    using QProxyStyle::QProxyStyle;
+
+    void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
+                       const QWidget *widget = nullptr) const override;
+    QIcon standardIcon(StandardPixmap icon, const QStyleOption *option = nullptr,
+                       const QWidget *widget = nullptr) const override;
+};
