@@ -15,7 +15,7 @@ class CaptionedDialog : public QDialog
     Q_OBJECT
 
 public:
-    void LoadCaptions();
+    virtual void LoadCaptions();
 
 protected:
     CaptionedDialog(WindowSet &windows, const QString &section, const QString &titleKey);

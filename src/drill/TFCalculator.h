@@ -36,9 +36,8 @@ public:
     explicit TFCalculator(WindowSet &windows);
 
     // Reads the texts and puts those of the fixed captions on their controls
-    // at once. Hides CaptionedDialog::LoadCaptions, which the window set
-    // calls through a TFCalculator pointer.
-    void LoadCaptions();
+    // at once.
+    void LoadCaptions() override;
 
     // The start window hands over its background before every drill.
     void takeBackground(const GradientSpec &spec);
