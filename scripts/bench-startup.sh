@@ -14,34 +14,20 @@ trap 'rm -rf "$appdir"' EXIT
 cp -r build/numerillo build/sys build/sounds build/pictures build/default.wav "$appdir/"
 sed -i 's/^Bouton=.*/Bouton=0\r/' "$appdir/sys/multable.ini"
 
-xvfb-run -a -s "-screen 0 1024x768x24 -noreset" bash -s "$runs" "$appdir/numerillo" build/benchmarks/startup/bare_window <<'INNER'
-runs=$1 program=$2 bare=$3
-
-# Milliseconds from launch until a window with the given title is viewable.
-launch_ms() {
-    local title=$1; shift
-    local start end
-    start=$(date +%s%N)
-    "$@" >/dev/null 2>&1 &
-    local pid=$!
-    until xwininfo -name "$title" 2>/dev/null | grep -q IsViewable; do
-        kill -0 "$pid" 2>/dev/null || { echo "$title did not start" >&2; exit 1; }
-    done
-    end=$(date +%s%N)
-    kill "$pid"; wait "$pid" 2>/dev/null || true
-    echo $(( (end - start) / 1000000 ))
-}
-
+timer=build/benchmarks/startup/launch_to_map
+xvfb-run -a -s "-screen 0 1024x768x24 -noreset" bash -s "$runs" "$appdir/numerillo" \
+    build/benchmarks/startup/bare_window "$timer" <<'INNER'
+runs=$1 program=$2 bare=$3 timer=$4
 median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
 
 for ((i = 0; i < runs; i++)); do
-    launch_ms Bare "$bare" >> /tmp/bench-bare.$$
-    launch_ms Numerillo "$program" >> /tmp/bench-numerillo.$$
+    "$timer" Bare "$bare" >> /tmp/bench-bare.$$
+    "$timer" Numerillo "$program" >> /tmp/bench-numerillo.$$
 done
 bare_ms=$(median < /tmp/bench-bare.$$)
 numerillo_ms=$(median < /tmp/bench-numerillo.$$)
 rm -f /tmp/bench-bare.$$ /tmp/bench-numerillo.$$
-echo "runs: $runs each, alternating; median launch-to-shown time"
+echo "runs: $runs each, alternating; median time from launch to the window mapped"
 echo "bare Qt window: ${bare_ms} ms"
 echo "Numerillo:      ${numerillo_ms} ms"
 awk -v n="$numerillo_ms" -v b="$bare_ms" 'BEGIN {printf "ratio:          %.2f\n", n / b}'

@@ -10,7 +10,7 @@ packages=(
     fonts-liberation2
 )
 if [[ "${1:-}" == "--tests" ]]; then
-    packages+=(libbenchmark-dev xvfb xauth x11-utils imagemagick alsa-utils)
+    packages+=(libbenchmark-dev xvfb xauth libx11-dev imagemagick alsa-utils)
 fi
 
 missing=()

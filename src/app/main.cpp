@@ -14,6 +14,8 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     application.setApplicationName(QStringLiteral("Numerillo"));
     application.setStyle(new ProgramStyle);
+    // One face for every window: the drill window is set in Arial too.
+    application.setFont(QFont(QStringLiteral("Arial"), 9));
     // The program ends only through the start window's quit steps.
     application.setQuitOnLastWindowClosed(false);
 
