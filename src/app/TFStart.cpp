@@ -267,17 +267,13 @@ void TFStart::selectLanguage(const QString &code)
     m_windows.UpdateLanguage();
 }
 
+// The window is on screen before its show steps run, so that the pupil sees
+// it while the entering sound plays or a message about the sound appears.
 void TFStart::showAndActivate()
 {
     show();
+    FormShow();
     FormActivate();
-}
-
-void TFStart::showEvent(QShowEvent *event)
-{
-    QMainWindow::showEvent(event);
-    if (!event->spontaneous())
-        FormShow();
 }
 
 void TFStart::FormShow()
@@ -341,8 +337,7 @@ void TFStart::BitBtn2Click()
     hide();
     drill->exec();
     setWindowState(drill->windowState());
-    show();
-    FormActivate();
+    showAndActivate();
 }
 
 void TFStart::BitBtn5Click()

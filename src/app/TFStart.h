@@ -31,7 +31,7 @@ public:
     // Start-up; false when the program can't run and must end.
     bool FormCreate();
 
-    // Shows the window and runs its activation steps.
+    // Shows the window and runs its show and activation steps.
     void showAndActivate();
     void FormActivate();
 
@@ -91,7 +91,6 @@ public:
     QTextBrowser *htmlLite1 = nullptr;
 
 protected:
-    void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
