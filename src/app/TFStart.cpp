@@ -23,6 +23,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -419,6 +420,18 @@ void TFStart::BitBtn1Click()
     m_quit = true;
     close();
     QCoreApplication::quit();
+}
+
+// Enter starts the drill whenever it can, wherever the focus stands: the
+// buttons of a main window leave the key to it.
+void TFStart::keyPressEvent(QKeyEvent *event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && BitBtn2->isEnabled()) {
+        BitBtn2->click();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
 }
 
 void TFStart::closeEvent(QCloseEvent *event)

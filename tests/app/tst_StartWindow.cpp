@@ -2,6 +2,7 @@
 #include "Cp1252.h"
 #include "MessageRecorder.h"
 #include "ProfileFile.h"
+#include "TFCalculator.h"
 #include "TFStart.h"
 #include "TFSwap.h"
 #include "UpDown.h"
@@ -15,6 +16,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 #include <memory>
@@ -261,6 +263,25 @@ void tst_StartWindow::startIsTheDefaultAndQuitHasTheFocus()
     QVERIFY(program.open());
     QVERIFY(program.control(u"BitBtn2"_s)->isDefault());
     QCOMPARE(QApplication::focusWidget(), program.control(u"BitBtn1"_s));
+
+    // Enter opens the drill; closing it brings the start window back.
+    bool drillOpened = false;
+    TFCalculator *drill = program.windows->FCalculator;
+    QTimer::singleShot(0, drill, [&] {
+        drillOpened = drill->isVisible() && !program.start_window()->isVisible();
+        drill->close();
+    });
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QVERIFY(drillOpened);
+    QVERIFY(program.start_window()->isVisible());
+    QVERIFY(!program.start_window()->hasQuit());
+
+    // With no table ticked, Enter does nothing.
+    program.click(4);
+    QVERIFY(!program.control(u"BitBtn2"_s)->isEnabled());
+    QTest::keyClick(program.control(u"BitBtn1"_s), Qt::Key_Return);
+    QVERIFY(!drill->isVisible());
+    QVERIFY(!program.start_window()->hasQuit());
     program.start_window()->BitBtn1Click();
 }
 
