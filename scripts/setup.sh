@@ -6,11 +6,11 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev libsndfile1-dev portaudio19-dev libasound2-dev
+    qt6-base-dev libsndfile1-dev portaudio19-dev libasound2-dev libfontconfig-dev
     fonts-liberation2
 )
 if [[ "${1:-}" == "--tests" ]]; then
-    packages+=(libbenchmark-dev xvfb xauth libx11-dev imagemagick alsa-utils)
+    packages+=(libbenchmark-dev xvfb xauth libx11-dev libxdamage-dev imagemagick alsa-utils)
 fi
 
 missing=()

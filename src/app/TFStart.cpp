@@ -31,6 +31,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QUrl>
 
 using namespace Qt::StringLiterals;
@@ -275,6 +276,29 @@ void TFStart::showAndActivate()
     show();
     FormShow();
     FormActivate();
+}
+
+void TFStart::showAtStartup(std::function<void()> prepare)
+{
+    m_prepareShowSteps = std::move(prepare);
+    Gradient1->installEventFilter(this);
+    BitBtn1->setFocus();
+    show();
+}
+
+// The background fills the window, so its first painting is the moment the
+// pupil sees the window; the rest of the start-up follows in the next turn.
+bool TFStart::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == Gradient1 && event->type() == QEvent::Paint && m_prepareShowSteps) {
+        Gradient1->removeEventFilter(this);
+        QTimer::singleShot(0, this, [this] {
+            std::exchange(m_prepareShowSteps, {})();
+            FormShow();
+            FormActivate();
+        });
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void TFStart::FormShow()

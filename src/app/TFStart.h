@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include <array>
+#include <functional>
 
 class ProfileFile;
 class QAction;
@@ -33,6 +34,9 @@ public:
 
     // Shows the window and runs its show and activation steps.
     void showAndActivate();
+    // Shows the window at once; once it has been drawn, runs prepare and then
+    // the show and activation steps, which may need what prepare makes.
+    void showAtStartup(std::function<void()> prepare);
     void FormActivate();
 
     void LoadCaptions();
@@ -94,6 +98,7 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     struct Language
@@ -116,4 +121,5 @@ private:
     WindowSet &m_windows;
     std::array<Language, 7> m_languages;
     bool m_quit = false;
+    std::function<void()> m_prepareShowSteps;
 };

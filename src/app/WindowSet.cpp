@@ -40,9 +40,28 @@ Window *WindowSet::make()
 
 bool WindowSet::create()
 {
-    FStart = make<TFStart>();
-    if (!FStart->FormCreate())
+    if (!createStartWindow())
         return false;
+    createOtherWindows();
+    return true;
+}
+
+bool WindowSet::start()
+{
+    if (!createStartWindow())
+        return false;
+    FStart->showAtStartup([this] { createOtherWindows(); });
+    return true;
+}
+
+bool WindowSet::createStartWindow()
+{
+    FStart = make<TFStart>();
+    return FStart->FormCreate();
+}
+
+void WindowSet::createOtherWindows()
+{
     FCalculator = make<TFCalculator>();
     PrintDlg = make<TPrintDlg>();
     RecordDlg = make<TRecordDlg>();
@@ -58,7 +77,6 @@ bool WindowSet::create()
     FAbout = make<TFAbout>();
     RPrintGrid = make<TRPrintGrid>();
     FSoundTest = make<TFSoundTest>();
-    return true;
 }
 
 void WindowSet::UpdateLanguage()

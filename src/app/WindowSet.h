@@ -36,9 +36,14 @@ public:
     WindowSet(const WindowSet &) = delete;
     WindowSet &operator=(const WindowSet &) = delete;
 
-    // False when the start window refused to start; the other windows are
-    // then not created.
+    // Creates every window; false when the start window refused to start,
+    // and the other windows are then not created.
     bool create();
+
+    // The program's start: creates the start window and shows it at once. The
+    // other windows are made once the pupil sees it, before its show steps
+    // run. False when the start window refused to start.
+    bool start();
 
     // Every window with texts reloads them, the start window first.
     void UpdateLanguage();
@@ -65,6 +70,8 @@ public:
 private:
     template<typename Window>
     Window *make();
+    bool createStartWindow();
+    void createOtherWindows();
 
     std::vector<std::unique_ptr<QWidget>> m_windows;
 };

@@ -1,17 +1,25 @@
 #include "AudioSystem.h"
 #include "PortAudioDevice.h"
 #include "ProgramStyle.h"
-#include "TFStart.h"
 #include "WindowSet.h"
 
 #include <QApplication>
+#include <QFont>
+
+#include <fontconfig/fontconfig.h>
+
+#include <thread>
 
 int main(int argc, char *argv[])
 {
+    // Reading the system's font configuration takes a few milliseconds; it
+    // runs while the application connects to the display.
+    std::thread fontConfiguration(FcInit);
     // The menus are drawn in the window; asking the desktop for a global menu
     // bar only slows the start.
     QApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     QApplication application(argc, argv);
+    fontConfiguration.join();
     application.setApplicationName(QStringLiteral("Numerillo"));
     application.setStyle(new ProgramStyle);
     // One face for every window: the drill window is set in Arial too.
@@ -23,8 +31,7 @@ int main(int argc, char *argv[])
     AudioSystem::install(&audio);
 
     WindowSet windows(QCoreApplication::applicationDirPath());
-    if (!windows.create())
+    if (!windows.start())
         return 1;
-    windows.FStart->showAndActivate();
     return application.exec();
 }

@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
+
 namespace {
 
 QPixmap transparentPixmap(QSize size)
@@ -42,11 +44,18 @@ QPixmap logo(QSize size)
     // The name, each letter in its own bright colour, with a dark outline.
     const QString name = QStringLiteral("Numerillo");
     const qreal left = badgeRect.right() + 4;
+    const qreal room = size.width() - left - 2;
     QFont font(QStringLiteral("Arial"));
     font.setBold(true);
-    font.setPixelSize(int(size.height() * 0.72));
+    // The name's width grows with the letter size, so one measure gives the
+    // size that fits; every size tried costs a new font engine.
+    constexpr int ReferenceSize = 100;
+    font.setPixelSize(ReferenceSize);
+    const qreal referenceWidth = QFontMetricsF(font).horizontalAdvance(name);
+    font.setPixelSize(std::clamp(int(room * ReferenceSize / referenceWidth), 6,
+                                 std::max(6, int(size.height() * 0.72))));
     QFontMetricsF metrics(font);
-    while (metrics.horizontalAdvance(name) > size.width() - left - 2 && font.pixelSize() > 6) {
+    while (metrics.horizontalAdvance(name) > room && font.pixelSize() > 6) {
         font.setPixelSize(font.pixelSize() - 1);
         metrics = QFontMetricsF(font);
     }

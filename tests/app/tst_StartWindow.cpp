@@ -51,13 +51,12 @@ struct Program
         return windows->create();
     }
 
-    // Starts and shows the start window, for a pupil to click in.
+    // Starts the program as its entry does, for a pupil to click in, and
+    // waits until every window is made and the start window's show steps ran.
     bool open()
     {
-        if (!start())
-            return false;
-        windows->FStart->showAndActivate();
-        return QTest::qWaitForWindowExposed(windows->FStart);
+        windows = std::make_unique<WindowSet>(dir.path());
+        return windows->start() && QTest::qWaitFor([this] { return windows->FSoundTest; });
     }
 
     TFStart *start_window() const { return windows->FStart; }
@@ -105,6 +104,7 @@ private slots:
     void languageMenu();
     void invertsTheSelection();
     void selectAllThenInvertClearsAll();
+    void showsTheStartWindowBeforeMakingTheOthers();
     void startIsTheDefaultAndQuitHasTheFocus();
     void quitWritesChoiceAndSettings_data();
     void quitWritesChoiceAndSettings();
@@ -255,6 +255,24 @@ void tst_StartWindow::selectAllThenInvertClearsAll()
     QVERIFY(program.start_window()->LBChoice.isEmpty());
     QVERIFY(!program.control(u"BitBtn2"_s)->isEnabled());
     QVERIFY(!program.control(u"BitBtn5"_s)->isEnabled());
+}
+
+// The pupil sees the start window at once; the other windows are made after
+// its first drawing, and only then do its show steps run, since they use them.
+void tst_StartWindow::showsTheStartWindowBeforeMakingTheOthers()
+{
+    Program program("[GLOBAL]\r\nRange=5\r\n", "2\r\n");
+    program.windows = std::make_unique<WindowSet>(program.dir.path());
+    QVERIFY(program.windows->start());
+    QVERIFY(program.start_window()->isVisible());
+    QVERIFY(!program.windows->FCalculator);
+    QVERIFY(program.box(2)->isChecked());
+
+    QTRY_VERIFY(program.windows->FSoundTest);
+    QVERIFY(program.windows->FCalculator);
+    QCOMPARE(program.windows->FSwap->UpDown1->value(), 5);
+    QCOMPARE(QApplication::focusWidget(), program.control(u"BitBtn1"_s));
+    program.start_window()->BitBtn1Click();
 }
 
 void tst_StartWindow::startIsTheDefaultAndQuitHasTheFocus()
