@@ -11,7 +11,7 @@ scripts/build.sh build >/dev/null
 
 appdir=$(mktemp -d)
 trap 'rm -rf "$appdir"' EXIT
-cp -r build/numerillo build/sys build/sounds build/pictures build/default.wav "$appdir/"
+cp -r build/numerillo build/numerillo-audio.so build/sys build/sounds build/pictures build/default.wav "$appdir/"
 sed -i 's/^Bouton=.*/Bouton=0\r/' "$appdir/sys/multable.ini"
 
 timer=build/benchmarks/startup/launch_to_window

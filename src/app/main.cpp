@@ -1,5 +1,5 @@
 #include "AudioSystem.h"
-#include "PortAudioDevice.h"
+#include "LoadedAudioDevice.h"
 #include "ProgramStyle.h"
 #include "WindowSet.h"
 
@@ -27,7 +27,7 @@ int main(int argc, char *argv[])
     // The program ends only through the start window's quit steps.
     application.setQuitOnLastWindowClosed(false);
 
-    PortAudioDevice audio;
+    LoadedAudioDevice audio(QCoreApplication::applicationDirPath() + QStringLiteral("/numerillo-audio"));
     AudioSystem::install(&audio);
 
     WindowSet windows(QCoreApplication::applicationDirPath());

@@ -1,8 +1,9 @@
-// Plays sounds through the real stack (libsndfile, PortAudio, ALSA) into
-// ALSA's file plugin: a temporary HOME whose .asoundrc makes the default
-// output a raw file over the null device, so no sound card is touched.
+// Plays sounds through the real stack (the audio module as the program loads
+// it, libsndfile, PortAudio, ALSA) into ALSA's file plugin: a temporary HOME
+// whose .asoundrc makes the default output a raw file over the null device,
+// so no sound card is touched.
 
-#include "PortAudioDevice.h"
+#include "LoadedAudioDevice.h"
 
 #include <QDir>
 #include <QFile>
@@ -27,6 +28,7 @@ private slots:
     void backgroundPlayDeliversTheWholeSound();
     void unplayableFilesFailToOpenWithTheLibrarysText_data();
     void unplayableFilesFailToOpenWithTheLibrarysText();
+    void withoutTheModuleThereIsNoOutput();
 
 private:
     QString writeTone(const QString &name, int format, int frames);
@@ -34,7 +36,7 @@ private:
 
     QTemporaryDir m_home;
     QString m_output;
-    PortAudioDevice m_device;
+    LoadedAudioDevice m_device{QStringLiteral(NUMERILLO_AUDIO_MODULE)};
 };
 
 QString tst_PortAudioDevice::writeTone(const QString &name, int format, int frames)
@@ -171,6 +173,15 @@ void tst_PortAudioDevice::unplayableFilesFailToOpenWithTheLibrarysText()
     error.clear();
     QVERIFY(!m_device.open(m_home.filePath(QStringLiteral("absent.wav")), error));
     QVERIFY(!error.isEmpty());
+}
+
+void tst_PortAudioDevice::withoutTheModuleThereIsNoOutput()
+{
+    LoadedAudioDevice missing(m_home.filePath(QStringLiteral("numerillo-audio")));
+    QCOMPARE(missing.outputDeviceCount(), 0);
+    QString error;
+    QVERIFY(!missing.open(QFINDTESTDATA("tst_PortAudioDevice.cpp"), error));
+    QVERIFY(error.contains(QStringLiteral("numerillo-audio")));
 }
 
 QTEST_GUILESS_MAIN(tst_PortAudioDevice)
