@@ -2,10 +2,11 @@
 
 #include "ColorValue.h"
 
-#include <QImage>
+#include <QPaintEvent>
 #include <QPainter>
 
 #include <algorithm>
+#include <vector>
 
 TGradient::TGradient(QWidget *parent)
     : QWidget(parent)
@@ -20,6 +21,7 @@ void TGradient::change(T &field, T value)
         return;
     field = value;
     m_table = GradientTable(m_spec);
+    m_picture = QImage();
     update();
 }
 
@@ -40,19 +42,34 @@ void TGradient::setSpec(const GradientSpec &spec)
     setFlipped(spec.Flipped);
 }
 
-void TGradient::paintEvent(QPaintEvent *)
+void TGradient::paintEvent(QPaintEvent *event)
 {
-    // One line of pixels across the bands, repeated over the whole widget:
-    // much cheaper than filling 512 rectangles.
+    if (m_picture.isNull() || m_picture.size() != size())
+        m_picture = paintBands();
+    QPainter(this).drawImage(event->rect(), m_picture, event->rect());
+}
+
+// Along the bands every line of pixels is the same, so the picture is made
+// line by line instead of by filling 512 rectangles.
+QImage TGradient::paintBands() const
+{
     const bool vertical = m_spec.orientation == GradientSpec::goVertical;
     const int extent = vertical ? height() : width();
-    QImage line(vertical ? QSize(1, extent) : QSize(extent, 1), QImage::Format_RGB32);
+    std::vector<QRgb> line(extent);
     const int thickness = GradientTable::bandThickness(extent);
     for (int band = 0; band < GradientTable::Bands; ++band) {
-        const QRgb rgb = ColorValue::toColor(m_table.color(band)).rgb();
         const int start = GradientTable::bandStart(band, extent);
-        for (int pixel = start; pixel < std::min(start + thickness, extent); ++pixel)
-            line.setPixel(vertical ? 0 : pixel, vertical ? pixel : 0, rgb);
+        const int end = std::min(start + thickness, extent);
+        std::fill(line.begin() + start, line.begin() + end,
+                  ColorValue::toColor(m_table.color(band)).rgb());
     }
-    QPainter(this).fillRect(rect(), QBrush(line));
+    QImage picture(size(), QImage::Format_RGB32);
+    for (int y = 0; y < picture.height(); ++y) {
+        auto *pixels = reinterpret_cast<QRgb *>(picture.scanLine(y));
+        if (vertical)
+            std::fill_n(pixels, picture.width(), line[y]);
+        else
+            std::copy(line.begin(), line.end(), pixels);
+    }
+    return picture;
 }
