@@ -2,11 +2,7 @@
 
 #include "ColorValue.h"
 
-#include <QPaintEvent>
 #include <QPainter>
-
-#include <algorithm>
-#include <vector>
 
 TGradient::TGradient(QWidget *parent)
     : QWidget(parent)
@@ -21,7 +17,6 @@ void TGradient::change(T &field, T value)
         return;
     field = value;
     m_table = GradientTable(m_spec);
-    m_picture = QImage();
     update();
 }
 
@@ -42,34 +37,23 @@ void TGradient::setSpec(const GradientSpec &spec)
     setFlipped(spec.Flipped);
 }
 
-void TGradient::paintEvent(QPaintEvent *event)
+// Neighbouring bands of one colour are filled as one rectangle, so a plain
+// background takes a single fill.
+void TGradient::paintEvent(QPaintEvent *)
 {
-    if (m_picture.isNull() || m_picture.size() != size())
-        m_picture = paintBands();
-    QPainter(this).drawImage(event->rect(), m_picture, event->rect());
-}
-
-// Along the bands every line of pixels is the same, so the picture is made
-// line by line instead of by filling 512 rectangles.
-QImage TGradient::paintBands() const
-{
+    QPainter painter(this);
     const bool vertical = m_spec.orientation == GradientSpec::goVertical;
     const int extent = vertical ? height() : width();
-    std::vector<QRgb> line(extent);
     const int thickness = GradientTable::bandThickness(extent);
-    for (int band = 0; band < GradientTable::Bands; ++band) {
-        const int start = GradientTable::bandStart(band, extent);
-        const int end = std::min(start + thickness, extent);
-        std::fill(line.begin() + start, line.begin() + end,
-                  ColorValue::toColor(m_table.color(band)).rgb());
+    for (int first = 0, last = 0; first < GradientTable::Bands; first = last + 1) {
+        const int color = m_table.color(first);
+        last = first;
+        while (last + 1 < GradientTable::Bands && m_table.color(last + 1) == color)
+            ++last;
+        const int start = GradientTable::bandStart(first, extent);
+        const int length = GradientTable::bandStart(last, extent) + thickness - start;
+        const QRect rect = vertical ? QRect(0, start, width(), length)
+                                    : QRect(start, 0, length, height());
+        painter.fillRect(rect, ColorValue::toColor(color));
     }
-    QImage picture(size(), QImage::Format_RGB32);
-    for (int y = 0; y < picture.height(); ++y) {
-        auto *pixels = reinterpret_cast<QRgb *>(picture.scanLine(y));
-        if (vertical)
-            std::fill_n(pixels, picture.width(), line[y]);
-        else
-            std::copy(line.begin(), line.end(), pixels);
-    }
-    return picture;
 }

@@ -3,7 +3,6 @@
 #include "GradientSpec.h"
 #include "GradientTable.h"
 
-#include <QImage>
 #include <QWidget>
 
 // A background that runs from a start colour to an end colour, optionally
@@ -35,10 +34,7 @@ protected:
 private:
     template<typename T>
     void change(T &field, T value);
-    QImage paintBands() const;
 
     GradientSpec m_spec;
     GradientTable m_table{m_spec};
-    // The painted bands, kept until the size or a value changes.
-    QImage m_picture;
 };

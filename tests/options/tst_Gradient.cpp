@@ -4,6 +4,9 @@
 
 #include <QTest>
 
+#include <algorithm>
+#include <vector>
+
 class tst_Gradient : public QObject
 {
     Q_OBJECT
@@ -14,6 +17,8 @@ private slots:
     void bands_data();
     void bands();
     void paintsTheTable();
+    void paintsEveryLineWithItsLastBand_data();
+    void paintsEveryLineWithItsLastBand();
     void changeRebuildsOnlyOnRealChange();
 };
 
@@ -112,6 +117,50 @@ void tst_Gradient::paintsTheTable()
     const QImage horizontal = gradient.grab().toImage();
     QCOMPARE(ColorValue::fromColor(horizontal.pixelColor(0, 20)), GradientSpec::White);
     QCOMPARE(ColorValue::fromColor(horizontal.pixelColor(511, 20)), rgb(1, 1, 1));
+}
+
+void tst_Gradient::paintsEveryLineWithItsLastBand_data()
+{
+    QTest::addColumn<GradientSpec>("background");
+    QTest::addColumn<QSize>("size");
+    const GradientSpec plain = spec(rgb(0, 128, 0), 0, rgb(0, 128, 0), false, false);
+    const GradientSpec steps = spec(0, rgb(3, 3, 3), rgb(6, 6, 6), true, false);
+    const GradientSpec full = spec(GradientSpec::White, 0, rgb(255, 0, 100), false, true);
+    QTest::newRow("plain, the start window") << plain << QSize(748, 533);
+    QTest::newRow("a few colours in runs of bands") << steps << QSize(30, 533);
+    QTest::newRow("every band its own colour") << full << QSize(30, 533);
+    QTest::newRow("overlapping bands") << full << QSize(30, 100);
+    QTest::newRow("thicker bands") << steps << QSize(30, 1100);
+}
+
+// Whatever bands share a colour, each line shows the last band that covers it.
+void tst_Gradient::paintsEveryLineWithItsLastBand()
+{
+    QFETCH(GradientSpec, background);
+    QFETCH(QSize, size);
+    const GradientTable table(background);
+    for (auto orientation : {GradientSpec::goVertical, GradientSpec::goHorizontal}) {
+        background.orientation = orientation;
+        const bool vertical = orientation == GradientSpec::goVertical;
+        TGradient gradient;
+        gradient.resize(vertical ? size : size.transposed());
+        gradient.setSpec(background);
+        const QImage painted = gradient.grab().toImage();
+
+        const int extent = size.height();
+        std::vector<int> expected(extent);
+        for (int band = 0; band < GradientTable::Bands; ++band) {
+            const int start = GradientTable::bandStart(band, extent);
+            for (int i = start; i < std::min(extent, start + GradientTable::bandThickness(extent)); ++i)
+                expected[i] = table.color(band);
+        }
+        for (int line = 0; line < extent; ++line) {
+            const QPoint first = vertical ? QPoint(0, line) : QPoint(line, 0);
+            const QPoint last = vertical ? QPoint(size.width() - 1, line) : QPoint(line, size.width() - 1);
+            QCOMPARE(ColorValue::fromColor(painted.pixelColor(first)), expected[line]);
+            QCOMPARE(ColorValue::fromColor(painted.pixelColor(last)), expected[line]);
+        }
+    }
 }
 
 void tst_Gradient::changeRebuildsOnlyOnRealChange()
