@@ -47,12 +47,11 @@ QPixmap logo(QSize size)
     const qreal room = size.width() - left - 3;
     QFont font(QStringLiteral("Arial"));
     font.setBold(true);
-    // The name's width grows with the letter size, so one measure gives the
-    // size that fits; every size tried costs a new font engine.
-    constexpr int ReferenceSize = 100;
-    font.setPixelSize(ReferenceSize);
-    const qreal referenceWidth = QFontMetricsF(font).horizontalAdvance(name);
-    font.setPixelSize(std::clamp(int(room * ReferenceSize / referenceWidth), 6,
+    // Arial Bold sets the name about 4.7 times its letter size wide, so the
+    // first size tried fits; another face is measured and shrunk. Every size
+    // tried costs a new font engine.
+    constexpr qreal NameWidthPerSize = 4.7;
+    font.setPixelSize(std::clamp(int(room / NameWidthPerSize), 6,
                                  std::max(6, int(size.height() * 0.72))));
     QFontMetricsF metrics(font);
     while (metrics.horizontalAdvance(name) > room && font.pixelSize() > 6) {
