@@ -41,6 +41,7 @@ namespace {
 const QSize ClientSize(748, 533);
 const QRect PanelRect(130, 74, 488, 383);
 const QString Section = u"FStart"_s;
+constexpr std::chrono::milliseconds StartupWithoutDrawing{250};
 
 template<typename Widget>
 Widget *named(Widget *widget, const QString &name)
@@ -282,22 +283,29 @@ void TFStart::showAtStartup(std::function<void()> prepare)
 {
     m_prepareShowSteps = std::move(prepare);
     Gradient1->installEventFilter(this);
+    // A window that is not drawn at once (started minimised, say) finishes
+    // its start-up all the same.
+    QTimer::singleShot(StartupWithoutDrawing, this, &TFStart::finishStartup);
     BitBtn1->setFocus();
     show();
+}
+
+void TFStart::finishStartup()
+{
+    if (!m_prepareShowSteps)
+        return;
+    Gradient1->removeEventFilter(this);
+    std::exchange(m_prepareShowSteps, {})();
+    FormShow();
+    FormActivate();
 }
 
 // The background fills the window, so its first painting is the moment the
 // pupil sees the window; the rest of the start-up follows in the next turn.
 bool TFStart::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == Gradient1 && event->type() == QEvent::Paint && m_prepareShowSteps) {
-        Gradient1->removeEventFilter(this);
-        QTimer::singleShot(0, this, [this] {
-            std::exchange(m_prepareShowSteps, {})();
-            FormShow();
-            FormActivate();
-        });
-    }
+    if (watched == Gradient1 && event->type() == QEvent::Paint)
+        QTimer::singleShot(0, this, &TFStart::finishStartup);
     return QMainWindow::eventFilter(watched, event);
 }
 

@@ -37,6 +37,8 @@ public:
     // Shows the window at once; once it has been drawn, runs prepare and then
     // the show and activation steps, which may need what prepare makes.
     void showAtStartup(std::function<void()> prepare);
+    // Runs what showAtStartup left pending, once; nothing after that.
+    void finishStartup();
     void FormActivate();
 
     void LoadCaptions();

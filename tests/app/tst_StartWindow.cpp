@@ -105,6 +105,7 @@ private slots:
     void invertsTheSelection();
     void selectAllThenInvertClearsAll();
     void showsTheStartWindowBeforeMakingTheOthers();
+    void finishesStartupOnceEvenWithoutDrawing();
     void startIsTheDefaultAndQuitHasTheFocus();
     void quitWritesChoiceAndSettings_data();
     void quitWritesChoiceAndSettings();
@@ -272,6 +273,25 @@ void tst_StartWindow::showsTheStartWindowBeforeMakingTheOthers()
     QVERIFY(program.windows->FCalculator);
     QCOMPARE(program.windows->FSwap->UpDown1->value(), 5);
     QCOMPARE(QApplication::focusWidget(), program.control(u"BitBtn1"_s));
+    program.start_window()->BitBtn1Click();
+}
+
+// A start window that is not drawn at once finishes its start-up from a
+// timer; the drawing that follows later must not start it again.
+void tst_StartWindow::finishesStartupOnceEvenWithoutDrawing()
+{
+    Program program;
+    program.windows = std::make_unique<WindowSet>(program.dir.path());
+    QVERIFY(program.windows->start());
+    program.start_window()->finishStartup();
+    TFCalculator *drill = program.windows->FCalculator;
+    QVERIFY(drill);
+    QCOMPARE(program.start_window()->focusWidget(), program.control(u"BitBtn1"_s));
+
+    QVERIFY(QTest::qWaitForWindowExposed(program.start_window()));
+    program.start_window()->repaint();
+    QCoreApplication::processEvents();
+    QCOMPARE(program.windows->FCalculator, drill);
     program.start_window()->BitBtn1Click();
 }
 
