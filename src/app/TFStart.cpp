@@ -84,8 +84,7 @@ TFStart::TFStart(WindowSet &windows)
     setCentralWidget(Gradient1);
     buildMenus();
     buildTables();
-    setMinimumSize(ClientSize.width(), ClientSize.height() + menuBar()->sizeHint().height());
-    resize(minimumSize());
+    Gradient1->setMinimumSize(ClientSize);
 }
 
 AppContext &TFStart::context() const
@@ -208,6 +207,8 @@ bool TFStart::FormCreate()
         language.action->setEnabled(
             QFileInfo::exists(LanguageCode::languageFilePath(ctx.AppDir, language.code)));
     LoadCaptions();
+    // The menu bar's height is known once its menus have their titles.
+    resize(minimumSizeHint());
     for (Language &language : m_languages)
         language.action->setChecked(language.code == ctx.LanguageCode);
     setWindowTitle(u"Numerillo"_s);

@@ -5,6 +5,7 @@
 #include "TFCalculator.h"
 #include "TFStart.h"
 #include "TFSwap.h"
+#include "TGradient.h"
 #include "UpDown.h"
 #include "WindowSet.h"
 
@@ -28,7 +29,8 @@ namespace {
 QByteArray languageFile(const QString &word)
 {
     return Cp1252::encode(u"[FStart]\r\nvOne="_s + word + u" 1\r\nvCaptionGroupBox="_s + word
-                          + u" tables\r\nvQuitBtn="_s + word + u" quit\r\n"
+                          + u" tables\r\nvQuitBtn="_s + word + u" quit\r\nvMenuFilesCaption="_s + word
+                          + u" file\r\n"
                             "[FSwap]\r\nvFSWapCaption="_s + word + u" expert\r\n"_s);
 }
 
@@ -267,6 +269,9 @@ void tst_StartWindow::showsTheStartWindowBeforeMakingTheOthers()
     QVERIFY(program.windows->start());
     QVERIFY(program.start_window()->isVisible());
     QVERIFY(!program.windows->FCalculator);
+    // Below its menu bar the window has the whole area the panels are laid
+    // out for.
+    QCOMPARE(program.start_window()->Gradient1->size(), QSize(748, 533));
     QVERIFY(program.box(2)->isChecked());
 
     QTRY_VERIFY(program.windows->FSoundTest);
