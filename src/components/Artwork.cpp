@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPixmapCache>
 
 #include <algorithm>
 
@@ -23,7 +24,7 @@ QPixmap transparentPixmap(QSize size)
 
 namespace Artwork {
 
-QPixmap logo(QSize size)
+static QPixmap drawLogo(QSize size)
 {
     QPixmap pixmap = transparentPixmap(size);
     QPainter painter(&pixmap);
@@ -76,6 +77,19 @@ QPixmap logo(QSize size)
         painter.drawText(origin, letter);
         origin.rx() += metrics.horizontalAdvance(letter);
     }
+    return pixmap;
+}
+
+// The start window and the drill window show the logo at one size: it is
+// drawn once and kept.
+QPixmap logo(QSize size)
+{
+    const QString key = QStringLiteral("numerillo-logo-%1x%2").arg(size.width()).arg(size.height());
+    QPixmap pixmap;
+    if (QPixmapCache::find(key, &pixmap))
+        return pixmap;
+    pixmap = drawLogo(size);
+    QPixmapCache::insert(key, pixmap);
     return pixmap;
 }
 
