@@ -121,6 +121,8 @@ LANGUAGES["en"] = {
         "vAssociateCaptionBtn": "&Use this sound",
         "vCancelCaptionBtn": "&Cancel",
         "vChangedMessageDlg": "has been changed. Do you want to save it?",
+        "vCustomizeCaption": "Customising",
+        "vEventsForCaption": "Events for",
     },
     "AfterRecordDlg": {
         "vAfterRecordDlgCaption": "Recording finished",
@@ -256,7 +258,7 @@ LANGUAGES["fr"] = {
     "FSound": {
         "vFSoundCaption": "Réglage des options audio",
         "vGroupBoxCaption": "Séquences sonores disponibles",
-        "vListenCaptionBtn": "&Ecouter cette séquence",
+        "vListenCaptionBtn": "&Écouter cette séquence",
         "vEditCaptionBtn": "&Modifier cette séquence",
         "vNoSoundCaptionLbl": "Sortie audio désactivée",
     },
@@ -264,13 +266,15 @@ LANGUAGES["fr"] = {
         "vFAudioCaption": "Configuration des options audio",
         "vSeqTitleLbl": "Titre de cette séquence son:",
         "vMaxCharLbl": "(Max. 10 caractères)",
-        "vRadioGroupCaption": "Evénements pour",
+        "vRadioGroupCaption": "Événements pour",
         "vAssocLbl": "Fichier son associé à cet événement :",
         "vAssocOtherBtn": "Associer un autre &son",
         "vSoundFilesLbl": "Fichiers son (*.wav, *.mp3)",
         "vAssociateCaptionBtn": "&Associer",
         "vCancelCaptionBtn": "A&nnuler",
         "vChangedMessageDlg": "a changé. Veux-tu enregistrer cette séquence ?",
+        "vCustomizeCaption": "Personnalisation de",
+        "vEventsForCaption": "Événements pour",
     },
     "AfterRecordDlg": {
         "vAfterRecordDlgCaption": "Enregistrement terminé",
@@ -423,6 +427,8 @@ LANGUAGES["nl"] = {
         "vAssociateCaptionBtn": "Dit geluid &gebruiken",
         "vCancelCaptionBtn": "&Annuleren",
         "vChangedMessageDlg": "is veranderd. Wil je deze reeks bewaren?",
+        "vCustomizeCaption": "Aanpassen van",
+        "vEventsForCaption": "Gebeurtenissen voor",
     },
     "AfterRecordDlg": {
         "vAfterRecordDlgCaption": "Opname klaar",
@@ -575,6 +581,8 @@ LANGUAGES["de"] = {
         "vAssociateCaptionBtn": "Diesen Ton &nehmen",
         "vCancelCaptionBtn": "Abb&rechen",
         "vChangedMessageDlg": "wurde geändert. Möchtest du die Änderungen speichern?",
+        "vCustomizeCaption": "Anpassen von",
+        "vEventsForCaption": "Ereignisse für",
     },
     "AfterRecordDlg": {
         "vAfterRecordDlgCaption": "Aufnahme fertig",
@@ -725,6 +733,8 @@ LANGUAGES["it"] = {
         "vAssociateCaptionBtn": "&Usa questo suono",
         "vCancelCaptionBtn": "A&nnulla",
         "vChangedMessageDlg": "è cambiata. Vuoi salvare questa sequenza?",
+        "vCustomizeCaption": "Personalizzazione di",
+        "vEventsForCaption": "Eventi per",
     },
     "AfterRecordDlg": {
         "vAfterRecordDlgCaption": "Registrazione finita",
@@ -876,6 +886,8 @@ LANGUAGES["es"] = {
         "vAssociateCaptionBtn": "&Usar este sonido",
         "vCancelCaptionBtn": "&Cancelar",
         "vChangedMessageDlg": "ha cambiado. ¿Quieres guardar esta secuencia?",
+        "vCustomizeCaption": "Personalización de",
+        "vEventsForCaption": "Eventos para",
     },
     "AfterRecordDlg": {
         "vAfterRecordDlgCaption": "Grabación terminada",
@@ -933,8 +945,8 @@ LANGUAGES["es"] = {
 OPERATORS = {
     "en": ["Operator: Multiply", "Operator: Divide", "Operator: Alternate",
            "Operator: Random"],
-    "fr": ["Operateur: Multiplier", "Operateur: Diviser", "Operateur: Alterné",
-           "Operateur: Aléatoire"],
+    "fr": ["Opérateur: Multiplier", "Opérateur: Diviser", "Opérateur: Alterné",
+           "Opérateur: Aléatoire"],
     "nl": ["Som: Keer", "Som: Delen", "Som: Afwisselend", "Som: Willekeurig"],
     "de": ["Rechenart: Mal", "Rechenart: Geteilt", "Rechenart: Wechsel",
            "Rechenart: Zufall"],

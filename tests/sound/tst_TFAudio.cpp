@@ -61,6 +61,7 @@ private slots:
     void associateAndOk();
     void unchangedSetAsksNothing();
     void titleIsLimitedAndSavedWhateverTheAnswer();
+    void titleCaptionsInTheCurrentLanguage();
     void playersCloseEachOther();
 
 private:
@@ -279,7 +280,7 @@ void tst_TFAudio::titleIsLimitedAndSavedWhateverTheAnswer()
     QCOMPARE(m_program->windows->FSound->selectedTitle(), u"Birdsong a");
     QCOMPARE(m_program->windows->FSound->Choices[2]->text(), u"Birdsong a");
     QCOMPARE(m_editor->GroupBox3->title(), u"Personnalisation de \"Birdsong a\"");
-    QCOMPARE(m_editor->RadioGroup1->title(), QString::fromUtf8(" Evénements pour \"Birdsong a\" "));
+    QCOMPARE(m_editor->RadioGroup1->title(), QString::fromUtf8(" Événements pour \"Birdsong a\" "));
 
     // Associate once so that OK asks; the answer no keeps the set's file but
     // not the old title.
@@ -291,6 +292,26 @@ void tst_TFAudio::titleIsLimitedAndSavedWhateverTheAnswer()
     QCOMPARE(m_program->dir.read(QStringLiteral("sys/Sound2.txt")), before);
     QCOMPARE(m_program->dir.read(QStringLiteral("sys/SoundStr.txt")),
              "No sound\r\nSet A\r\nBirdsong a\r\nSet C\r\nSet D\r\nSet E\r\n");
+}
+
+// Without these two texts in the language file the editor says them in
+// French (above); with them, in the current language.
+void tst_TFAudio::titleCaptionsInTheCurrentLanguage()
+{
+    m_program->dir.write(QStringLiteral("sys/en.lng"), "[FAudio]\r\nvRadioGroupCaption=Events for\r\n"
+                                                       "vCustomizeCaption=Customising\r\n"
+                                                       "vEventsForCaption=Events for\r\n");
+    m_program->windows->UpdateLanguage();
+    m_editor->show();
+    QApplication::setActiveWindow(m_editor);
+    QLineEdit *title = m_editor->Edit1;
+    title->setFocus();
+    title->selectAll();
+    QTest::keyClicks(title, QStringLiteral("Owls"));
+    QTest::keyClick(title, Qt::Key_Tab);
+
+    QCOMPARE(m_editor->GroupBox3->title(), u"Customising \"Owls\"");
+    QCOMPARE(m_editor->RadioGroup1->title(), u" Events for \"Owls\" ");
 }
 
 void tst_TFAudio::playersCloseEachOther()
