@@ -208,10 +208,14 @@ void tst_TextsFit::everyWindow()
     Program program(code);
     QCOMPARE(program.code(), code);
     QStringList found;
+    int windows = 0;
     for (QWidget *window : QApplication::topLevelWidgets()) {
-        if (window->windowType() == Qt::Window || window->windowType() == Qt::Dialog)
+        if (window->windowType() == Qt::Window || window->windowType() == Qt::Dialog) {
             found << program.measured(window);
+            ++windows;
+        }
     }
+    QCOMPARE(windows, 16);
     QVERIFY2(found.isEmpty(), qPrintable(found.join(u'\n')));
 }
 
