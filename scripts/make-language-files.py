@@ -164,6 +164,7 @@ LANGUAGES["en"] = {
         "vFcolorCaption": "Screen colours",
         "vSolidColBtn": "&Solid...",
         "vFactoryBtn": "&Design",
+        "vCancelCaptionBtn": "&Cancel",
     },
     "MakeBackGround": {
         "vMakeBackGroundCaption": "Background",
@@ -314,6 +315,7 @@ LANGUAGES["fr"] = {
         "vFcolorCaption": "Réglage des couleurs de l'écran",
         "vSolidColBtn": "&Uni...",
         "vFactoryBtn": "&Design",
+        "vCancelCaptionBtn": "A&nnuler",
     },
     "MakeBackGround": {
         "vMakeBackGroundCaption": "Arrière-plan",
@@ -466,6 +468,7 @@ LANGUAGES["nl"] = {
         "vFcolorCaption": "Schermkleuren",
         "vSolidColBtn": "&Effen...",
         "vFactoryBtn": "&Ontwerp",
+        "vCancelCaptionBtn": "&Annuleren",
     },
     "MakeBackGround": {
         "vMakeBackGroundCaption": "Achtergrond",
@@ -618,6 +621,7 @@ LANGUAGES["de"] = {
         "vFcolorCaption": "Bildschirmfarben",
         "vSolidColBtn": "&Farbe...",
         "vFactoryBtn": "&Entwurf",
+        "vCancelCaptionBtn": "Abb&rechen",
     },
     "MakeBackGround": {
         "vMakeBackGroundCaption": "Hintergrund",
@@ -768,6 +772,7 @@ LANGUAGES["it"] = {
         "vFcolorCaption": "Colori dello schermo",
         "vSolidColBtn": "&Unito...",
         "vFactoryBtn": "&Crea",
+        "vCancelCaptionBtn": "A&nnulla",
     },
     "MakeBackGround": {
         "vMakeBackGroundCaption": "Sfondo",
@@ -919,6 +924,7 @@ LANGUAGES["es"] = {
         "vFcolorCaption": "Colores de la pantalla",
         "vSolidColBtn": "&Liso...",
         "vFactoryBtn": "&Diseño",
+        "vCancelCaptionBtn": "&Cancelar",
     },
     "MakeBackGround": {
         "vMakeBackGroundCaption": "Fondo",

@@ -1,5 +1,6 @@
 #include "AppDirFixture.h"
 #include "ColorValue.h"
+#include "HelpPanel.h"
 #include "Judgement.h"
 #include "LinkLabel.h"
 #include "MessageRecorder.h"
