@@ -35,20 +35,30 @@ QPixmap flip(int size)
     });
 }
 
+// Bands that run down a square, an arrow that turns, and the same bands
+// running across another square.
 QPixmap turn(int size)
 {
     return drawIcon(size, [](QPainter &p) {
         const QColor bands[] = {Light, QColor(120, 190, 230), Deep};
+        const QRectF before(2, 2, 15, 15);
+        const QRectF after(15, 15, 15, 15);
         p.setPen(Qt::NoPen);
         for (int i = 0; i < 3; ++i) {
             p.setBrush(bands[i]);
-            p.drawRect(QRectF(3, 4 + i * 8, 11, 8));  // top to bottom
-            p.drawRect(QRectF(18 + i * 11 / 3.0, 4, 11 / 3.0, 24)); // left to right
+            p.drawRect(QRectF(before.left(), before.top() + i * 5, 15, 5));
+            p.drawRect(QRectF(after.left() + i * 5, after.top(), 5, 15));
         }
         p.setPen(QPen(Outline, 1.5));
         p.setBrush(Qt::NoBrush);
-        p.drawRect(QRectF(3, 4, 11, 24));
-        p.drawRect(QRectF(18, 4, 11, 24));
+        p.drawRect(before);
+        p.drawRect(after);
+        QPainterPath arrow;
+        arrow.moveTo(21, 3.5);
+        arrow.quadTo(28.5, 3.5, 28.5, 11);
+        p.drawPath(arrow);
+        p.setBrush(Outline);
+        p.drawPolygon(QPolygonF({QPointF(25.5, 9.5), QPointF(31.5, 9.5), QPointF(28.5, 13.5)}));
     });
 }
 
