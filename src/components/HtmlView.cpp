@@ -1,9 +1,11 @@
 #include "HtmlView.h"
 
+#include "Cp1252.h"
 #include "PathNames.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <QStringDecoder>
 #include <QTextFrame>
 
 HtmlView::HtmlView(QWidget *parent)
@@ -46,7 +48,24 @@ void HtmlView::setPageMargins(const QMargins &margins)
     m_margins = margins;
 }
 
-QVariant HtmlView::loadResource(int, const QUrl &name)
+namespace {
+
+// A page that names its encoding, or starts with a byte order mark, is read
+// in it; any other page is Windows-1252 text, as every data file is.
+QString decodedPage(const QByteArray &bytes)
+{
+    const QByteArray head = bytes.left(1024).toLower();
+    const bool declared = head.contains("charset") || head.startsWith("\xef\xbb\xbf")
+                          || head.startsWith("\xff\xfe") || head.startsWith("\xfe\xff");
+    if (!declared)
+        return Cp1252::decode(bytes);
+    QStringDecoder decoder = QStringDecoder::decoderForHtml(bytes);
+    return decoder.isValid() ? decoder.decode(bytes) : Cp1252::decode(bytes);
+}
+
+} // namespace
+
+QVariant HtmlView::loadResource(int type, const QUrl &name)
 {
     const QUrl resolved = source().resolved(name);
     if (!readable(resolved))
@@ -54,7 +73,10 @@ QVariant HtmlView::loadResource(int, const QUrl &name)
     QFile file(resolved.toLocalFile());
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    return file.read(MaxBytes);
+    const QByteArray bytes = file.read(MaxBytes);
+    if (type == QTextDocument::HtmlResource)
+        return decodedPage(bytes);
+    return bytes;
 }
 
 // A new page starts a fresh document: it takes the margins again, and no
