@@ -134,6 +134,11 @@ void TFColor::FormShow()
     Button8->setText(text(u"vSolidColBtn"_s));
     BitBtn5->setText(text(u"vFactoryBtn"_s));
     BitBtn4->setText(text(u"vCancelCaptionBtn"_s));
+    // The picture buttons say what they do when the pointer rests on them.
+    BitBtn2->setToolTip(text(u"vFlipHint"_s));
+    BitBtn3->setToolTip(text(u"vTurnHint"_s));
+    BitBtn7->setToolTip(text(u"vGaugeColorHint"_s));
+    BitBtn6->setToolTip(text(u"vKeypadColorHint"_s));
     const AppSettings &settings = context().settings;
     m_snapshot = {settings.CalcColor, settings.Couleur, m_background};
 }

@@ -105,6 +105,14 @@ public:
         QTest::mouseClick(drill->BitBtn9, Qt::LeftButton);
     }
 
+    void openHelp(bool inDrill)
+    {
+        if (inDrill)
+            openDrillHelp();
+        else
+            openStartHelp();
+    }
+
     HelpPanel *panel(bool inDrill) const { return inDrill ? drill->Panel14 : start->Panel4; }
     HtmlView *page(bool inDrill) const { return panel(inDrill)->findChild<HtmlView *>(u"htmlLite1"_s); }
 
@@ -265,10 +273,7 @@ void tst_HelpPanels::heightFollowsTheBackground()
     QFETCH(bool, inDrill);
     QFETCH(int, less);
     HelpRun run;
-    if (inDrill)
-        run.openDrillHelp();
-    else
-        run.openStartHelp();
+    run.openHelp(inDrill);
     QWidget *window = inDrill ? static_cast<QWidget *>(run.drill) : run.start;
     const TGradient *background = inDrill ? run.drill->Gradient1 : run.start->Gradient1;
     for (const QSize size : {QSize(1000, 800), QSize(900, 620)}) {
@@ -313,10 +318,7 @@ void tst_HelpPanels::linkRouting()
     QFETCH(bool, toTheSystem);
     QFETCH(QString, shows);
     HelpRun run;
-    if (inDrill)
-        run.openDrillHelp();
-    else
-        run.openStartHelp();
+    run.openHelp(inDrill);
     HtmlView *page = run.page(inDrill);
     const QUrl before = page->source();
     HelpRun::clickLink(page, target);
@@ -344,10 +346,7 @@ void tst_HelpPanels::missingPage()
     QFETCH(bool, inDrill);
     HelpRun run;
     run.dir.remove(u"sys/en-help.html"_s);
-    if (inDrill)
-        run.openDrillHelp();
-    else
-        run.openStartHelp();
+    run.openHelp(inDrill);
     QCOMPARE(run.messages.messages,
              QStringList{u"Can't locate file: "_s + QDir::toNativeSeparators(run.dir.path(u"sys/en-help.html"_s))});
     QVERIFY(run.panel(inDrill)->isHidden());
@@ -367,18 +366,12 @@ void tst_HelpPanels::languageChangeShowsTheNewPageAtTheNextOpening()
 {
     QFETCH(bool, inDrill);
     HelpRun run;
-    const auto open = [&] {
-        if (inDrill)
-            run.openDrillHelp();
-        else
-            run.openStartHelp();
-    };
-    open();
+    run.openHelp(inDrill);
     QVERIFY(run.page(inDrill)->toPlainText().startsWith(u"English help"_s));
     run.start->selectLanguage(u"fr"_s);
     QVERIFY(run.page(inDrill)->toPlainText().startsWith(u"English help"_s)); // until it opens again
     QTest::mouseClick(run.panel(inDrill)->closeButton(), Qt::LeftButton);
-    open();
+    run.openHelp(inDrill);
     QCOMPARE(run.page(inDrill)->toPlainText(), u"Aide en fran\u00e7ais"_s);
     QCOMPARE(run.panel(inDrill)->closeButton()->text(), u"&Fermer"_s);
 }

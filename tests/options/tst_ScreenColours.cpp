@@ -64,7 +64,8 @@ public:
                   "Orientation=1\r\n");
         dir.write(u"sys/choices.txt"_s, "3\r\n");
         dir.write(u"sys/en.lng"_s, "[FColor]\r\nvFcolorCaption=Screen colours\r\nvSolidColBtn=&Solid...\r\n"
-                                   "vFactoryBtn=&Design\r\nvCancelCaptionBtn=&Cancel\r\n"
+                                   "vFactoryBtn=&Design\r\nvCancelCaptionBtn=&Cancel\r\nvFlipHint=Flip\r\n"
+                                   "vTurnHint=Turn\r\nvGaugeColorHint=Gauge\r\nvKeypadColorHint=Keypad\r\n"
                                    "[MakeBackGround]\r\nvMakeBackGroundCaption=Background\r\n"
                                    "vTopColBtn=&Start colour\r\n");
         windows = std::make_unique<WindowSet>(dir.path());
@@ -190,9 +191,12 @@ void tst_ScreenColours::layout()
             QCOMPARE(swatch->geometry().center().x(), button->geometry().center().x());
             QVERIFY(swatch->geometry().bottom() < button->geometry().top());
         }
-        for (const char *tool : {"BitBtn2", "BitBtn3", "BitBtn7", "BitBtn6"}) {
-            auto *button = c->findChild<QPushButton *>(QString::fromLatin1(tool));
-            QVERIFY2(button->text().isEmpty() && !button->icon().isNull(), tool);
+        const std::pair<const char *, QString> tools[] = {
+            {"BitBtn2", u"Flip"_s}, {"BitBtn3", u"Turn"_s}, {"BitBtn7", u"Gauge"_s}, {"BitBtn6", u"Keypad"_s}};
+        for (const auto &[name, hint] : tools) {
+            auto *button = c->findChild<QPushButton *>(QString::fromLatin1(name));
+            QVERIFY2(button->text().isEmpty() && !button->icon().isNull(), name);
+            QCOMPARE(button->toolTip(), hint);
         }
     });
 }
