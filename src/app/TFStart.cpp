@@ -432,10 +432,15 @@ void TFStart::BitBtn1Click()
 }
 
 // Enter starts the drill whenever it can, wherever the focus stands: the
-// buttons of a main window leave the key to it.
+// buttons of a main window leave the key to it. While help is open, Enter
+// closes it, as in the drill window.
 void TFStart::keyPressEvent(QKeyEvent *event)
 {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && !Panel4->isHidden()) {
+        BitBtn6Click();
+        return;
+    }
     if (enter && BitBtn2->isEnabled()) {
         BitBtn2->click();
         return;

@@ -164,6 +164,7 @@ private slots:
     void startPanelOpensFromTheMenu();
     void drillPanelOpensFromItsButton();
     void enterClosesTheDrillPanel();
+    void enterClosesTheStartPanelInsteadOfStartingADrill();
     void closingTheDrillWindowLeavesItWhole();
     void heightFollowsTheBackground_data();
     void heightFollowsTheBackground();
@@ -244,6 +245,24 @@ void tst_HelpPanels::enterClosesTheDrillPanel()
     QTest::keyClicks(run.drill->Ans, u"5"_s);
     QTest::keyClick(run.drill->Ans, Qt::Key_Return);
     QCOMPARE(run.windows->context.drill.OperationCount, operations + 1);
+}
+
+void tst_HelpPanels::enterClosesTheStartPanelInsteadOfStartingADrill()
+{
+    HelpRun run;
+    run.openStartHelp();
+    QVERIFY(run.start->BitBtn2->isEnabled()); // a table is ticked
+    bool drillStarted = false;
+    QTimer::singleShot(0, run.drill, [&] {
+        if (run.drill->isVisible()) {
+            drillStarted = true;
+            run.drill->reject();
+        }
+    });
+    QTest::keyClick(run.page(false), Qt::Key_Return);
+    QCoreApplication::processEvents();
+    QVERIFY(run.start->Panel4->isHidden());
+    QVERIFY(!drillStarted);
 }
 
 void tst_HelpPanels::closingTheDrillWindowLeavesItWhole()
