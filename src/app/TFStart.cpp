@@ -3,6 +3,8 @@
 #include "Artwork.h"
 #include "CaptionTexts.h"
 #include "ChoiceFile.h"
+#include "HelpPages.h"
+#include "HelpPanel.h"
 #include "LanguageCode.h"
 #include "Messages.h"
 #include "OperatorList.h"
@@ -30,9 +32,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QTextBrowser>
 #include <QTimer>
-#include <QUrl>
 
 using namespace Qt::StringLiterals;
 
@@ -68,9 +68,9 @@ TFStart::TFStart(WindowSet &windows)
     , BitBtn5(named(new QPushButton(GroupBox1), u"BitBtn5"_s))
     , Image1(named(new QLabel(GroupBox1), u"Image1"_s))
     , Label1(named(new QLabel, u"Label1"_s))
-    , Panel4(named(new QFrame(Gradient1), u"Panel4"_s))
-    , Label5(named(new QLabel, u"Label5"_s))
-    , BitBtn6(named(new QPushButton, u"BitBtn6"_s))
+    , Panel4(new HelpPanel({"Panel4", "Panel5", "Label5", "BitBtn6", 41, 238, QFont(u"Arial"_s, 10),
+                            u"Times New Roman"_s, QMargins()},
+                           Gradient1))
     , m_windows(windows)
     , m_languages{{{"En", u"English"_s, u"en"_s},
                    {"Fr", u"Fran\u00e7ais"_s, u"fr"_s},
@@ -175,18 +175,7 @@ void TFStart::buildTables()
     connect(BitBtn1, &QPushButton::clicked, this, &TFStart::BitBtn1Click);
     connect(BitBtn5, &QPushButton::clicked, this, &TFStart::BitBtn5Click);
 
-    // The help panel lies over the tables while it is open.
-    Panel4->setFrameShape(QFrame::Panel);
-    Panel4->setAutoFillBackground(true);
-    auto *bar = named(new QFrame(Panel4), u"Panel5"_s);
-    bar->setAutoFillBackground(true);
-    bar->setPalette(QPalette(QColor(238, 238, 238)));
-    bar->setFixedHeight(41);
-    Label5->setParent(bar);
-    Label5->setFont(QFont(u"Arial"_s, 10));
-    BitBtn6->setParent(bar);
-    connect(BitBtn6, &QPushButton::clicked, this, &TFStart::BitBtn6Click);
-    Panel4->hide();
+    connect(Panel4, &HelpPanel::closeClicked, this, &TFStart::BitBtn6Click);
 }
 
 bool TFStart::FormCreate()
@@ -336,6 +325,11 @@ void TFStart::CanGo()
     BitBtn5->setEnabled(!LBChoice.isEmpty());
 }
 
+void TFStart::setBackground(const GradientSpec &background)
+{
+    Gradient1->setSpec(background);
+}
+
 void TFStart::setSmallestMultiplicator(int smallest)
 {
     LBRange.clear();
@@ -395,25 +389,13 @@ void TFStart::About1Click()
 void TFStart::Help1Click()
 {
     const CaptionTexts texts = CaptionTexts::load(context().languageFile(), u"FCalculator"_s);
-    BitBtn6->setText(texts.text(u"vHelpCloseBtn"_s));
-    Label5->setText(texts.text(u"vHelpTopInfoLbl"_s));
-    const QString page = context().path(u"sys/"_s + context().LanguageCode + u"-help.html"_s);
-    if (!QFileInfo(page).isFile()) {
-        Messages::show(u"Can't locate file: "_s + QDir::toNativeSeparators(page));
+    Panel4->setTexts(texts.text(u"vHelpTopInfoLbl"_s), texts.text(u"vHelpCloseBtn"_s));
+    if (!Panel4->load(HelpPages::pagePath(context().AppDir, context().LanguageCode)))
         return;
-    }
-    if (!htmlLite1) {
-        // Made when first needed: the page display is slow to create.
-        htmlLite1 = named(new QTextBrowser(Panel4), u"htmlLite1"_s);
-        htmlLite1->setOpenLinks(true);
-        htmlLite1->setOpenExternalLinks(false);
-        htmlLite1->document()->setDefaultFont(QFont(u"Times New Roman"_s));
-    }
-    htmlLite1->setSource(QUrl::fromLocalFile(page));
     placePanels();
     Panel4->show();
     Panel4->raise();
-    htmlLite1->setFocus();
+    Panel4->focusPage();
 }
 
 void TFStart::BitBtn6Click()
@@ -426,12 +408,6 @@ void TFStart::placePanels()
     const QSize area = Gradient1->size();
     Panel1->move((area.width() - PanelRect.width()) / 2, (area.height() - PanelRect.height()) / 2);
     Panel4->setGeometry((area.width() - 489) / 2, 7, 489, area.height() - 20);
-    QWidget *bar = Label5->parentWidget();
-    bar->setGeometry(0, 0, Panel4->width(), 41);
-    Label5->setGeometry(8, 0, bar->width() - 120, 41);
-    BitBtn6->setGeometry(bar->width() - 104, 8, 96, 26);
-    if (htmlLite1)
-        htmlLite1->setGeometry(0, 41, Panel4->width(), Panel4->height() - 41);
 }
 
 void TFStart::resizeEvent(QResizeEvent *event)
@@ -456,10 +432,15 @@ void TFStart::BitBtn1Click()
 }
 
 // Enter starts the drill whenever it can, wherever the focus stands: the
-// buttons of a main window leave the key to it.
+// buttons of a main window leave the key to it. While help is open, Enter
+// closes it, as in the drill window.
 void TFStart::keyPressEvent(QKeyEvent *event)
 {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && !Panel4->isHidden()) {
+        BitBtn6Click();
+        return;
+    }
     if (enter && BitBtn2->isEnabled()) {
         BitBtn2->click();
         return;

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "GradientSpec.h"
+
 #include <QMainWindow>
 #include <QStringList>
 
 #include <array>
 #include <functional>
 
+class HelpPanel;
 class ProfileFile;
 class QAction;
 class QCheckBox;
@@ -14,7 +17,6 @@ class QGroupBox;
 class QLabel;
 class QMenu;
 class QPushButton;
-class QTextBrowser;
 class TGradient;
 class WindowSet;
 struct AppContext;
@@ -45,6 +47,9 @@ public:
     void CanGo();
     void GlobalCheck(bool checked);
     void selectLanguage(const QString &code);
+
+    // The background, as the screen colour window leaves it.
+    void setBackground(const GradientSpec &background);
 
     // The multiplicators that operations may use: from the smallest one to 12.
     void setSmallestMultiplicator(int smallest);
@@ -90,11 +95,7 @@ public:
     QAction *Help1;
     QAction *About1;
 
-    // The help panel.
-    QFrame *Panel4;
-    QLabel *Label5;
-    QPushButton *BitBtn6;
-    QTextBrowser *htmlLite1 = nullptr;
+    HelpPanel *Panel4;
 
 protected:
     void resizeEvent(QResizeEvent *event) override;

@@ -77,6 +77,16 @@ void WindowSet::createOtherWindows()
     FAbout = make<TFAbout>();
     RPrintGrid = make<TRPrintGrid>();
     FSoundTest = make<TFSoundTest>();
+    connectWindows();
+}
+
+void WindowSet::connectWindows()
+{
+    QObject::connect(FColor, &TFColor::drillBackgroundChanged, FCalculator, &TFCalculator::takeBackground);
+    QObject::connect(FColor, &TFColor::startBackgroundChanged, FStart, &TFStart::setBackground);
+    QObject::connect(FColor, &TFColor::keypadColourChanged, FCalculator, &TFCalculator::setKeypadColour);
+    QObject::connect(MakeBackGround, &TMakeBackGround::backgroundChanged, FCalculator,
+                     &TFCalculator::takeBackground);
 }
 
 void WindowSet::UpdateLanguage()

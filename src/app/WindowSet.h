@@ -72,6 +72,7 @@ private:
     Window *make();
     bool createStartWindow();
     void createOtherWindows();
+    void connectWindows();
 
     std::vector<std::unique_ptr<QWidget>> m_windows;
 };

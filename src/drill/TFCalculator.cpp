@@ -3,6 +3,8 @@
 #include "Artwork.h"
 #include "ColorValue.h"
 #include "DrillIcons.h"
+#include "HelpPages.h"
+#include "HelpPanel.h"
 #include "IntervalTimer.h"
 #include "Judgement.h"
 #include "LinkLabel.h"
@@ -12,6 +14,7 @@
 #include "ProfileFile.h"
 #include "QuestionGenerator.h"
 #include "SettingsFile.h"
+#include "TFColor.h"
 #include "TFSound.h"
 #include "TFStart.h"
 #include "TFSwap.h"
@@ -34,7 +37,6 @@
 #include <QShowEvent>
 #include <QSlider>
 #include <QSpinBox>
-#include <QTextBrowser>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -129,7 +131,7 @@ TFCalculator::TFCalculator(WindowSet &windows)
 
     // Creation: texts, keypad colour, title and fresh counters.
     LoadCaptions();
-    setBackground(Panel13, ColorValue::toColor(context().settings.CalcColor));
+    setKeypadColour(context().settings.CalcColor);
     setWindowTitle(windows.FStart->windowTitle());
     DrillState &drill = context().drill;
     drill.OperationCount = 0;
@@ -176,6 +178,8 @@ void TFCalculator::buildTopBar()
     connect(BitBtn1, &QPushButton::clicked, this, &TFCalculator::BitBtn1Click);
     connect(BitBtn6, &QPushButton::clicked, this, &TFCalculator::BitBtn6Click);
     connect(BitBtn8, &QPushButton::clicked, this, &TFCalculator::BitBtn8Click);
+    connect(BitBtn10, &QPushButton::clicked, this, &TFCalculator::BitBtn10Click);
+    connect(BitBtn9, &QPushButton::clicked, this, &TFCalculator::BitBtn9Click);
 }
 
 void TFCalculator::buildKeypad()
@@ -461,18 +465,10 @@ void TFCalculator::buildChronoOptions()
 
 void TFCalculator::buildHelpPanel()
 {
-    Panel14 = panel(Panel12, u"Panel14"_s);
-    Panel15 = panel(Panel14, u"Panel15"_s, QFrame::NoFrame);
-    setBackground(Panel15, QColor(239, 239, 239));
-    Label1 = make<QLabel>(Panel15, u"Label1"_s);
-    BitBtn4 = make<QPushButton>(Panel15, u"BitBtn4"_s);
-    htmlLite1 = make<QTextBrowser>(Panel14, u"htmlLite1"_s);
-    htmlLite1->setOpenLinks(true);
-    htmlLite1->setOpenExternalLinks(false);
-    htmlLite1->document()->setDefaultFont(QFont(u"Arial"_s));
-    htmlLite1->document()->setDocumentMargin(0);
-    htmlLite1->setContentsMargins(5, 0, 5, 0);
-    Panel14->hide();
+    Panel14 = new HelpPanel({"Panel14", "Panel15", "Label1", "BitBtn4", 38, 239, font(), u"Arial"_s,
+                             QMargins(5, 0, 5, 0)},
+                            Panel12);
+    connect(Panel14, &HelpPanel::closeClicked, this, &TFCalculator::BitBtn4Click);
 }
 
 void TFCalculator::buildHiddenControls()
@@ -567,8 +563,7 @@ void TFCalculator::FormShow()
     const AppContext &ctx = context();
     loadTextures();
     loadOperators();
-    BitBtn4->setText(text(u"vHelpCloseBtn"_s));
-    Label1->setText(text(u"vHelpTopInfoLbl"_s));
+    Panel14->setTexts(text(u"vHelpTopInfoLbl"_s), text(u"vHelpCloseBtn"_s));
     BitBtn12->setText(text(u"vTimerGoBtn"_s));
     Label11->setText(ctx.drill.MarkText + u' ' + text(u"vAverageCalc"_s));
     Label12->setText(text(u"vModeWaitingStateLbl"_s));
@@ -755,6 +750,8 @@ void TFCalculator::done(int result)
 // state and the chronometer switch stay for the next drill.
 void TFCalculator::FormClose()
 {
+    if (!Panel14->isHidden())
+        BitBtn4Click();
     if (Panel7->isVisible()) {
         Panel7->hide();
         BitBtn12->setText(text(u"vTimerGoBtn"_s));
@@ -776,6 +773,63 @@ void TFCalculator::BitBtn8Click()
 {
     m_windows.FSound->exec();
     restoreFocus();
+}
+
+void TFCalculator::BitBtn10Click()
+{
+    stopChronometer();
+    m_windows.FColor->adjust(Gradient1->spec());
+    restoreFocus();
+}
+
+// Where the screen and help buttons stop a running chronometer first, as
+// its own button does; the chronometer is not built yet, so there is
+// nothing to stop.
+void TFCalculator::stopChronometer()
+{
+}
+
+void TFCalculator::BitBtn9Click()
+{
+    stopChronometer();
+    enableTopBar(false);
+    Button1->hide();
+    Panel14->resize(Panel14->width(), Gradient1->height() - 40);
+    Panel5->hide();
+    Panel14->raise();
+    if (!Panel14->load(HelpPages::pagePath(context().AppDir, context().LanguageCode))) {
+        BitBtn4Click();
+        return;
+    }
+    Panel14->show();
+    Panel14->closeButton()->setDefault(true);
+    Panel14->focusPage();
+}
+
+void TFCalculator::BitBtn4Click()
+{
+    Panel14->setTexts(text(u"vHelpTopInfoLbl"_s), text(u"vHelpCloseBtn"_s));
+    enableTopBar(true);
+    Button1->show();
+    Panel14->hide();
+    Panel5->show();
+    BitBtn2->setDefault(true);
+    Ans->setFocus();
+}
+
+// While help is open the pupil reads it: the buttons to other windows and
+// the operator list wait.
+void TFCalculator::enableTopBar(bool enabled)
+{
+    for (QWidget *control : {static_cast<QWidget *>(BitBtn1), static_cast<QWidget *>(BitBtn6),
+                             static_cast<QWidget *>(BitBtn8), static_cast<QWidget *>(BitBtn9),
+                             static_cast<QWidget *>(BitBtn10), static_cast<QWidget *>(OpSel)})
+        control->setEnabled(enabled);
+}
+
+void TFCalculator::setKeypadColour(int colour)
+{
+    setBackground(Panel13, ColorValue::toColor(colour));
 }
 
 void TFCalculator::Label26Click()
@@ -828,9 +882,5 @@ void TFCalculator::FormResize()
     Panel5->move((Panel12->width() - Panel5->width()) / 2, (Panel12->height() - Panel5->height()) / 2);
 
     Panel14->setGeometry((width() - HelpPanelWidth) / 2, 20, HelpPanelWidth, Gradient1->height() - 40);
-    Panel15->setGeometry(0, 0, Panel14->width(), 38);
-    Label1->setGeometry(8, 0, Panel15->width() - 120, 38);
-    BitBtn4->setGeometry(Panel15->width() - 106, 6, 98, 26);
-    htmlLite1->setGeometry(0, 38, Panel14->width(), Panel14->height() - 38);
     setBackground(Panel8, Panel17->palette().color(QPalette::Window));
 }

@@ -8,6 +8,7 @@
 
 #include <array>
 
+class HelpPanel;
 class IntervalTimer;
 class LinkLabel;
 class QComboBox;
@@ -21,7 +22,6 @@ class QPushButton;
 class QRadioButton;
 class QSlider;
 class QSpinBox;
-class QTextBrowser;
 class QToolButton;
 class TGradient;
 
@@ -48,6 +48,9 @@ public:
     // The keyboard focus goes back to where the pupil answers.
     void restoreFocus();
 
+    // The keypad panel takes a new colour.
+    void setKeypadColour(int colour);
+
     // The sound button shows a loudspeaker with waves while a sound set is on.
     void showSoundPicture(bool soundOn);
 
@@ -59,6 +62,9 @@ public:
     void BitBtn3Click();  // reset
     void BitBtn6Click();  // expert options
     void BitBtn8Click();  // sound options
+    void BitBtn10Click(); // screen colours
+    void BitBtn9Click();  // help
+    void BitBtn4Click();  // closes the help
     void BitBtn11Click(); // clear
     void AnsChange(const QString &answer);
     void SpeedButton1Click(QChar digit);
@@ -148,12 +154,7 @@ public:
     QGroupBox *GroupBox2;
     QSlider *TrackBar2;
 
-    // Help panel.
-    QFrame *Panel14;
-    QFrame *Panel15;
-    QLabel *Label1;
-    QPushButton *BitBtn4;
-    QTextBrowser *htmlLite1;
+    HelpPanel *Panel14;
 
     // Never seen.
     QSlider *TrackBar1;
@@ -180,6 +181,8 @@ private:
     void buildHiddenControls();
     void loadOperators();
     void FormClose();
+    void stopChronometer();
+    void enableTopBar(bool enabled);
     void FormResize();
     void colourTopBar(int colour);
     void setResultColour(int colour);

@@ -1,16 +1,10 @@
 #include "TFAbout.h"
 
 #include "Artwork.h"
+#include "ProgramVersion.h"
 
 #include <QFrame>
 #include <QLabel>
-
-#ifndef NUMERILLO_VERSION_MAJOR
-#define NUMERILLO_VERSION_MAJOR 0
-#define NUMERILLO_VERSION_MINOR 0
-#define NUMERILLO_VERSION_PATCH 0
-#define NUMERILLO_VERSION_TWEAK 0
-#endif
 
 namespace {
 
@@ -54,8 +48,8 @@ TFAbout::TFAbout(WindowSet &)
 
     QLabel *version = placedLabel(this, "Label2", 16, 84);
     version->setFont(QFont(QStringLiteral("Arial"), 10));
-    version->setText(versionLine(NUMERILLO_VERSION_MAJOR, NUMERILLO_VERSION_MINOR,
-                                 NUMERILLO_VERSION_PATCH, NUMERILLO_VERSION_TWEAK));
+    version->setText(versionLine(ProgramVersion::Major, ProgramVersion::Minor, ProgramVersion::Release,
+                                 ProgramVersion::Build));
     version->adjustSize();
     bevel(this, "Bevel2", 224);
 

@@ -59,7 +59,9 @@ const QList<SectionKeys> &table()
           u"vQRRandSheetCrossed"_s, u"vQRRandSheetNotCrossed"_s, u"vQRRandSheetMult"_s,
           u"vQROtherSheetTitle"_s, u"vQROtherSheetComment"_s, u"vQRDateString"_s,
           u"vQRPrintGridCaption"_s}},
-        {u"FColor"_s, {u"vFcolorCaption"_s, u"vSolidColBtn"_s, u"vFactoryBtn"_s}},
+        {u"FColor"_s,
+         {u"vFcolorCaption"_s, u"vSolidColBtn"_s, u"vFactoryBtn"_s, u"vCancelCaptionBtn"_s, u"vFlipHint"_s,
+          u"vTurnHint"_s, u"vGaugeColorHint"_s, u"vKeypadColorHint"_s}},
         {u"MakeBackGround"_s,
          {u"vMakeBackGroundCaption"_s, u"vTopColBtn"_s, u"vMidColBtn"_s, u"vEndColBtn"_s}},
     };

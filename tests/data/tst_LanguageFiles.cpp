@@ -82,7 +82,7 @@ const QList<AcceleratorGroup> &acceleratorGroups()
           {u"PrintDlg"_s, u"vRG1Item0Lbl"_s}, {u"PrintDlg"_s, u"vRG1Item1Lbl"_s},
           {u"PrintDlg"_s, u"vPrintBtnCaption"_s}, {u"PrintDlg"_s, u"vCancelBtnCaption"_s}}},
         {"screen colours",
-         {{u"FColor"_s, u"vSolidColBtn"_s}, {u"FColor"_s, u"vFactoryBtn"_s}}},
+         {{u"FColor"_s, u"vSolidColBtn"_s}, {u"FColor"_s, u"vFactoryBtn"_s}, {u"FColor"_s, u"vCancelCaptionBtn"_s}}},
         {"background",
          {{u"MakeBackGround"_s, u"vTopColBtn"_s}, {u"MakeBackGround"_s, u"vMidColBtn"_s},
           {u"MakeBackGround"_s, u"vEndColBtn"_s}}},
