@@ -15,9 +15,11 @@
 #include "TFSwap.h"
 #include "TGradient.h"
 #include "TPrintDlg.h"
+#include "TextExcerpt.h"
 #include "TextLines.h"
 #include "UpDown.h"
 #include "WindowSet.h"
+#include "WrittenFiles.h"
 
 #include <QAction>
 #include <QApplication>
@@ -193,16 +195,20 @@ bool TFStart::FormCreate()
 {
     StartupSoundPending = true;
     AppContext &ctx = context();
+    WrittenFiles::removeInterruptedSaves(ctx.AppDir);
     const ProfileFile settings(ctx.path(SettingsFile::RelativePath));
     if (!settings.exists()) {
         Messages::show(u"Initiation file not found !\nPlease re-install Numerillo"_s);
         return false;
     }
-    for (const QString &path : OperatorList::createDefaultsIfMissing(ctx.AppDir))
-        Messages::show(u"Cannot create file %1"_s.arg(QDir::toNativeSeparators(path)));
+    for (const auto &[path, result] : OperatorList::createDefaultsIfMissing(ctx.AppDir))
+        Messages::showFailure(result, path);
 
-    ctx.LanguageCode = LanguageCode::atStartup(SettingsFile::storedLanguage(settings),
-                                               QLocale::system().language());
+    const QString storedLanguage = SettingsFile::storedLanguage(settings);
+    ctx.LanguageCode = LanguageCode::atStartup(storedLanguage, QLocale::system().language());
+    // A stored text that is no code goes back as it was, unless the pupil
+    // chooses a language.
+    m_keepStoredLanguage = !storedLanguage.isEmpty() && !LanguageCode::isValid(storedLanguage);
     for (Language &language : m_languages)
         language.action->setEnabled(
             QFileInfo::exists(LanguageCode::languageFilePath(ctx.AppDir, language.code)));
@@ -239,7 +245,7 @@ void TFStart::tickChosenTables()
     for (int table : choice.tables)
         CheckBoxes[table - 1]->setChecked(true);
     if (choice.badLine)
-        Messages::show(u"'%1' is not a valid integer value"_s.arg(*choice.badLine));
+        Messages::show(u"'%1' is not a valid integer value"_s.arg(TextExcerpt::shortened(*choice.badLine)));
 }
 
 void TFStart::LoadCaptions()
@@ -266,6 +272,7 @@ void TFStart::LoadCaptions()
 void TFStart::selectLanguage(const QString &code)
 {
     context().LanguageCode = code;
+    m_keepStoredLanguage = false;
     for (Language &language : m_languages)
         language.action->setChecked(language.code == code);
     m_windows.UpdateLanguage();
@@ -397,7 +404,7 @@ void TFStart::Help1Click()
     const CaptionTexts texts = CaptionTexts::load(context().languageFile(), u"FCalculator"_s);
     BitBtn6->setText(texts.text(u"vHelpCloseBtn"_s));
     Label5->setText(texts.text(u"vHelpTopInfoLbl"_s));
-    const QString page = context().path(u"sys/"_s + context().LanguageCode + u"-help.html"_s);
+    const QString page = LanguageCode::helpPagePath(context().AppDir, context().LanguageCode);
     if (!QFileInfo(page).isFile()) {
         Messages::show(u"Can't locate file: "_s + QDir::toNativeSeparators(page));
         return;
@@ -481,17 +488,16 @@ void TFStart::saveChoiceAndSettings()
 {
     const AppContext &ctx = context();
     const QString choicePath = ctx.path(ChoiceFile::RelativePath);
-    if (!TextLines::write(choicePath, LBChoice))
-        Messages::show(u"Cannot create file %1"_s.arg(QDir::toNativeSeparators(choicePath)));
+    Messages::showFailure(TextLines::write(choicePath, LBChoice), choicePath);
 
     SettingsFile::QuitValues values;
-    values.language = ctx.LanguageCode;
+    if (!m_keepStoredLanguage)
+        values.language = ctx.LanguageCode;
     values.range = LBRange.isEmpty() ? ctx.settings.Range : LBRange.first().toInt();
     values.operation = m_windows.FCalculator->operatorIndex();
     values.settings = ctx.settings;
     values.background = Gradient1->spec();
     ProfileFile settings(ctx.path(SettingsFile::RelativePath));
     SettingsFile::write(settings, values);
-    if (!settings.save())
-        Messages::show(u"Unable to write to %1"_s.arg(QDir::toNativeSeparators(settings.path())));
+    Messages::showFailure(settings.save(), settings.path());
 }

@@ -149,7 +149,7 @@ void tst_ProfileFile::writesInPlace()
 
     ProfileFile file(path);
     file.writeInteger(u"SON"_s, u"Bouton"_s, 5);
-    QVERIFY(file.save());
+    QCOMPARE(file.save(), SafeFile::Result::Written);
     QCOMPARE(dir.read(u"sys/test.ini"_s), after);
     QCOMPARE(ProfileFile(path).readInteger(u"son"_s, u"BOUTON"_s, 0), 5);
 }
@@ -178,7 +178,7 @@ void tst_ProfileFile::survivesBadFiles()
     ProfileFile file(path);
     QCOMPARE(file.readInteger(u"SON"_s, u"Bouton"_s, 1), 1);
     file.writeInteger(u"CHRONO"_s, u"Timer1"_s, 7);
-    QVERIFY(file.save());
+    QCOMPARE(file.save(), SafeFile::Result::Written);
 
     const QByteArray written = dir.read(u"sys/test.ini"_s);
     QVERIFY(written.startsWith(contents));
@@ -194,9 +194,7 @@ void tst_ProfileFile::reportsUnwritableFile()
     ProfileFile file(dir.path(u"sys/test.ini"_s));
     QVERIFY(!file.exists());
     file.writeInteger(u"SON"_s, u"Bouton"_s, 5);
-    QString error;
-    QVERIFY(!file.save(&error));
-    QVERIFY(!error.isEmpty());
+    QCOMPARE(file.save(), SafeFile::Result::CannotCreate);
     QVERIFY(QFileInfo(dir.path(u"sys/test.ini"_s)).isDir());
 }
 

@@ -3,6 +3,7 @@
 #include "AppDirFixture.h"
 #include "FakeAudioDevice.h"
 #include "MessageRecorder.h"
+#include "SoundSequence.h"
 #include "WindowSet.h"
 
 #include <memory>
@@ -24,7 +25,7 @@ public:
     static QByteArray setFile(int number);
     QString sequenceLine(int number, int event) const;
     QStringList setLines(const QString &relative) const;
-    QString defaultEntry() const { return dir.path() + QStringLiteral("default.wav"); }
+    QString defaultEntry() const { return SoundSequence::DefaultEntry; }
     int bouton() const;
 
     AppDirFixture dir;

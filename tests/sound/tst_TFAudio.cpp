@@ -224,10 +224,11 @@ void tst_TFAudio::associateAndOk()
     clickRow(m_editor->FileListBox1, m_editor->FileListBox1->count() - 1);
     QTest::mouseClick(m_editor->BitBtn4, Qt::LeftButton);
 
-    // The test folder lies deeper than the first folder below the root, so
-    // the file is stored with its full path.
+    // The file lies in the program folder, so the set names it there and
+    // survives a move of the folder.
     const QString file = m_program->dir.path(QStringLiteral("sounds/zz-bell.MP3"));
-    QCOMPARE(m_editor->ListBox1.entry(2), file);
+    const QString stored = QStringLiteral("appdir\\sounds\\zz-bell.MP3");
+    QCOMPARE(m_editor->ListBox1.entry(2), stored);
     QCOMPARE(m_editor->Label3->text(), native(file));
     QCOMPARE(m_editor->MP3->player.FileName, file);
 
@@ -237,7 +238,7 @@ void tst_TFAudio::associateAndOk()
     QVERIFY(m_editor->Panel1->isHidden());
     QStringList expected = m_program->setLines(QStringLiteral("sys/Sound2.txt"));
     if (answer) {
-        QCOMPARE(expected[2], file);
+        QCOMPARE(expected[2], stored);
         expected[2] = m_program->sequenceLine(2, 3);
         QCOMPARE(expected.join(u"\r\n").toLatin1() + "\r\n", before);
     } else {
@@ -249,7 +250,7 @@ void tst_TFAudio::associateAndOk()
     // The next opening starts unchanged, from the file.
     m_editor->show();
     QVERIFY(!m_editor->Changed);
-    QCOMPARE(m_editor->ListBox1.entry(2), answer ? file : m_program->sequenceLine(2, 3));
+    QCOMPARE(m_editor->ListBox1.entry(2), answer ? stored : m_program->sequenceLine(2, 3));
 }
 
 void tst_TFAudio::unchangedSetAsksNothing()
