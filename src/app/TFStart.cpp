@@ -211,7 +211,7 @@ bool TFStart::FormCreate()
     m_keepStoredLanguage = !storedLanguage.isEmpty() && !LanguageCode::isValid(storedLanguage);
     for (Language &language : m_languages)
         language.action->setEnabled(
-            QFileInfo::exists(LanguageCode::languageFilePath(ctx.AppDir, language.code)));
+            QFileInfo(LanguageCode::languageFilePath(ctx.AppDir, language.code)).isFile());
     LoadCaptions();
     // The menu bar's height is known once its menus have their titles.
     resize(minimumSizeHint());

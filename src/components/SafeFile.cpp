@@ -45,11 +45,13 @@ std::optional<QByteArray> read(const QString &path)
 
 Result write(const QString &path, const QByteArray &bytes)
 {
+    // A pipe, a device or a link to nowhere is not replaced by a file.
+    const QFileInfo target(path);
+    if ((target.exists() || target.isSymLink()) && !target.isFile())
+        return Result::CannotCreate;
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        const QFileInfo info(path);
-        return info.isFile() && info.isWritable() ? writeInPlace(path, bytes) : Result::CannotCreate;
-    }
+    if (!file.open(QIODevice::WriteOnly))
+        return target.isFile() && target.isWritable() ? writeInPlace(path, bytes) : Result::CannotCreate;
     // A buffered write reports a full disk only when it is flushed.
     if (!writeAll(file, bytes)) {
         file.cancelWriting();

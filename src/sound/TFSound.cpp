@@ -155,21 +155,20 @@ void TFSound::hideProgress()
 
 // A file that stays unreadable or unwritable is reported once per run, not
 // at every showing of the start window.
-bool TFSound::firstReport(const QString &path)
+void TFSound::reportOnce(const QString &message)
 {
-    if (m_reportedFiles.contains(path))
-        return false;
-    m_reportedFiles.insert(path);
-    return true;
+    if (m_reported.contains(message))
+        return;
+    m_reported.insert(message);
+    Messages::show(message);
 }
 
 bool TFSound::loadCurrentList(int number, bool reportFailure)
 {
     if (m_windows.FAudio->loadSequence(number))
         return true;
-    const QString path = m_windows.FAudio->FileName;
-    if (reportFailure && firstReport(path))
-        Messages::show(u"Cannot open file %1"_s.arg(native(path)));
+    if (reportFailure)
+        reportOnce(u"Cannot open file %1"_s.arg(native(m_windows.FAudio->FileName)));
     return false;
 }
 
@@ -177,20 +176,19 @@ void TFSound::saveCurrentList(int number)
 {
     const QString path = SoundSequence::filePath(context().AppDir, number);
     const SafeFile::Result result = m_windows.FAudio->ListBox1.save(path);
-    if (result != SafeFile::Result::Written && firstReport(path))
-        Messages::showFailure(result, path);
+    if (result != SafeFile::Result::Written)
+        reportOnce(SafeFile::failureText(result, path));
 }
 
-// The message of a set whose files can't be found, and the set put back to
-// the default sound; once per run for each set.
+// The message of a set whose files can't be found, once per run for each
+// set, and the set put back to the default sound.
 void TFSound::resetToDefaults(int number, const QString &lastSentence)
 {
     m_windows.FAudio->ListBox1 = SoundSequence::defaults();
-    if (m_resetSets.contains(number))
-        return;
+    if (!m_resetSets.contains(number))
+        Messages::show(u"Problem: file(s) not found! Please edit sequence \"%1\" now.\r\n%2"_s
+                           .arg(TextExcerpt::shortened(selectedTitle()), lastSentence));
     m_resetSets.insert(number);
-    Messages::show(u"Problem: file(s) not found! Please edit sequence \"%1\" now.\r\n%2"_s
-                       .arg(TextExcerpt::shortened(selectedTitle()), lastSentence));
     saveCurrentList(number);
 }
 

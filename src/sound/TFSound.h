@@ -84,7 +84,7 @@ private:
     void setChoiceTexts();
     void showProgress(const QString &status);
     void hideProgress();
-    bool firstReport(const QString &path);
+    void reportOnce(const QString &message);
     bool loadCurrentList(int number, bool reportFailure);
     void saveCurrentList(int number);
     void resetToDefaults(int number, const QString &lastSentence);
@@ -95,6 +95,6 @@ private:
     SoundPlayer m_background;
     bool m_checkFailed = false;
     bool m_playFailureReported = false;
-    QSet<QString> m_reportedFiles;
+    QSet<QString> m_reported;
     QSet<int> m_resetSets;
 };

@@ -15,7 +15,7 @@ class SoundProgram
 {
 public:
     // Questions get the given answer.
-    explicit SoundProgram(int bouton, bool answer = true);
+    explicit SoundProgram(int bouton, bool answer = true, const QString &folderName = {});
 
     // Creates the windows; a test may change the folder before.
     void create();
