@@ -62,6 +62,7 @@ private slots:
     void unchangedSetAsksNothing();
     void titleIsLimitedAndSavedWhateverTheAnswer();
     void playersCloseEachOther();
+    void closeBoxDoesWhatOkDoes();
 
 private:
     // The program with its editor; questions get the given answer.
@@ -251,6 +252,27 @@ void tst_TFAudio::associateAndOk()
     m_editor->show();
     QVERIFY(!m_editor->Changed);
     QCOMPARE(m_editor->ListBox1.entry(2), answer ? stored : m_program->sequenceLine(2, 3));
+}
+
+// Some window managers draw a close box all the same: the editor asks its
+// question, writes its titles and closes its browser.
+void tst_TFAudio::closeBoxDoesWhatOkDoes()
+{
+    m_editor->show();
+    choose(m_editor, QStringLiteral("Event3"));
+    QTest::mouseClick(m_editor->BitBtn1, Qt::LeftButton);
+    clickRow(m_editor->FileListBox1, m_editor->FileListBox1->count() - 1);
+    QTest::mouseClick(m_editor->BitBtn4, Qt::LeftButton);
+    m_program->dir.remove(QStringLiteral("sys/SoundStr.txt"));
+
+    m_editor->close();
+    QVERIFY(m_editor->isHidden());
+    QVERIFY(m_editor->Panel1->isHidden());
+    QCOMPARE(m_editor->width(), 427);
+    QCOMPARE(m_program->recorder.questions, QStringList{"\"Set B\" has been changed. Save it?"});
+    QCOMPARE(m_program->setLines(QStringLiteral("sys/Sound2.txt")).at(2),
+             QStringLiteral("appdir\\sounds\\zz-bell.MP3"));
+    QVERIFY(m_program->dir.exists(QStringLiteral("sys/SoundStr.txt")));
 }
 
 void tst_TFAudio::unchangedSetAsksNothing()
