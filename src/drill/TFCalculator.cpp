@@ -11,6 +11,7 @@
 #include "OperatorList.h"
 #include "ProfileFile.h"
 #include "QuestionGenerator.h"
+#include "SafeFile.h"
 #include "SettingsFile.h"
 #include "TFSound.h"
 #include "TFStart.h"
@@ -272,9 +273,13 @@ void TFCalculator::buildKeypad()
     Gauge1->setPalette(silver);
 }
 
+// Read through the program's reader, which opens only regular files.
 QPixmap TFCalculator::picture(const QString &relative) const
 {
-    return QPixmap(context().path(relative));
+    QPixmap pixmap;
+    if (const auto bytes = SafeFile::read(context().path(relative)))
+        pixmap.loadFromData(*bytes);
+    return pixmap;
 }
 
 // The textures are read when the window is first shown, not while the

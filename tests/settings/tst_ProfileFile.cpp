@@ -131,6 +131,10 @@ void tst_ProfileFile::writesInPlace_data()
     QTest::newRow("keeps LF lines and unknown bytes")
         << QByteArray("[X]\n\x81\x8d odd\n[SON]\nBouton=1\n")
         << QByteArray("[X]\n\x81\x8d odd\n[SON]\nBouton=5\n");
+    QTest::newRow("an added key after a last line ending with a lone CR")
+        << QByteArray("[SON]\r\nOther=x\r") << QByteArray("[SON]\r\nOther=x\r\nBouton=5\r\n");
+    QTest::newRow("an added section after a last line ending with a lone CR")
+        << QByteArray("[OTHER]\rA=1\r") << QByteArray("[OTHER]\rA=1\r\n[SON]\r\nBouton=5\r\n");
     QTest::newRow("keeps a byte-order mark")
         << QByteArray("\xEF\xBB\xBF[SON]\r\nBouton=1\r\n")
         << QByteArray("\xEF\xBB\xBF[SON]\r\nBouton=5\r\n");
