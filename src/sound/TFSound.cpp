@@ -221,8 +221,8 @@ bool TFSound::CheckSequence(int number)
         list = SoundSequence::defaults();
     }
     context().settings.Bouton = qint8(number);
-    // A sound folder that can't be written is not told about at every
-    // start: only a repair is saved.
+    // Only a repair is saved, so that a read-only program folder brings no
+    // message at every start.
     if (repaired)
         saveCurrentList(number);
     BitBtn8->setEnabled(true);
