@@ -16,7 +16,8 @@ cp -r "$build/numerillo" "$build/numerillo-audio.so" "$build/pictures" "$build/s
 old_settings=$'[GLOBAL]\r\nLanguage=en\r\n[SON]\r\nBouton=0\r\n'
 old_choices=$'5\r\n2\r\n'
 
-xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
+# No reset of the server between runs, which would refuse connections meanwhile.
+xvfb-run -a -s "-screen 0 1024x768x24 -noreset" bash -c '
     set -euo pipefail
     work=$1 runs=$2 old_settings=$3 old_choices=$4
     sys="$work/program/sys"
