@@ -3,7 +3,6 @@
 #include "Artwork.h"
 #include "CaptionTexts.h"
 #include "ChoiceFile.h"
-#include "HelpPages.h"
 #include "HelpPanel.h"
 #include "LanguageCode.h"
 #include "Messages.h"
@@ -17,9 +16,11 @@
 #include "TFSwap.h"
 #include "TGradient.h"
 #include "TPrintDlg.h"
+#include "TextExcerpt.h"
 #include "TextLines.h"
 #include "UpDown.h"
 #include "WindowSet.h"
+#include "WrittenFiles.h"
 
 #include <QAction>
 #include <QApplication>
@@ -182,19 +183,23 @@ bool TFStart::FormCreate()
 {
     StartupSoundPending = true;
     AppContext &ctx = context();
+    WrittenFiles::removeInterruptedSaves(ctx.AppDir);
     const ProfileFile settings(ctx.path(SettingsFile::RelativePath));
     if (!settings.exists()) {
         Messages::show(u"Initiation file not found !\nPlease re-install Numerillo"_s);
         return false;
     }
-    for (const QString &path : OperatorList::createDefaultsIfMissing(ctx.AppDir))
-        Messages::show(u"Cannot create file %1"_s.arg(QDir::toNativeSeparators(path)));
+    for (const auto &[path, result] : OperatorList::createDefaultsIfMissing(ctx.AppDir))
+        Messages::showFailure(result, path);
 
-    ctx.LanguageCode = LanguageCode::atStartup(SettingsFile::storedLanguage(settings),
-                                               QLocale::system().language());
+    const QString storedLanguage = SettingsFile::storedLanguage(settings);
+    ctx.LanguageCode = LanguageCode::atStartup(storedLanguage, QLocale::system().language());
+    // A stored text that is no code goes back as it was, unless the pupil
+    // chooses a language.
+    m_keepStoredLanguage = !storedLanguage.isEmpty() && !LanguageCode::isValid(storedLanguage);
     for (Language &language : m_languages)
         language.action->setEnabled(
-            QFileInfo::exists(LanguageCode::languageFilePath(ctx.AppDir, language.code)));
+            QFileInfo(LanguageCode::languageFilePath(ctx.AppDir, language.code)).isFile());
     LoadCaptions();
     // The menu bar's height is known once its menus have their titles.
     resize(minimumSizeHint());
@@ -228,7 +233,7 @@ void TFStart::tickChosenTables()
     for (int table : choice.tables)
         CheckBoxes[table - 1]->setChecked(true);
     if (choice.badLine)
-        Messages::show(u"'%1' is not a valid integer value"_s.arg(*choice.badLine));
+        Messages::show(u"'%1' is not a valid integer value"_s.arg(TextExcerpt::shortened(*choice.badLine)));
 }
 
 void TFStart::LoadCaptions()
@@ -255,6 +260,7 @@ void TFStart::LoadCaptions()
 void TFStart::selectLanguage(const QString &code)
 {
     context().LanguageCode = code;
+    m_keepStoredLanguage = false;
     for (Language &language : m_languages)
         language.action->setChecked(language.code == code);
     m_windows.UpdateLanguage();
@@ -390,7 +396,7 @@ void TFStart::Help1Click()
 {
     const CaptionTexts texts = CaptionTexts::load(context().languageFile(), u"FCalculator"_s);
     Panel4->setTexts(texts.text(u"vHelpTopInfoLbl"_s), texts.text(u"vHelpCloseBtn"_s));
-    if (!Panel4->load(HelpPages::pagePath(context().AppDir, context().LanguageCode)))
+    if (!Panel4->load(LanguageCode::helpPagePath(context().AppDir, context().LanguageCode)))
         return;
     placePanels();
     Panel4->show();
@@ -462,17 +468,16 @@ void TFStart::saveChoiceAndSettings()
 {
     const AppContext &ctx = context();
     const QString choicePath = ctx.path(ChoiceFile::RelativePath);
-    if (!TextLines::write(choicePath, LBChoice))
-        Messages::show(u"Cannot create file %1"_s.arg(QDir::toNativeSeparators(choicePath)));
+    Messages::showFailure(TextLines::write(choicePath, LBChoice), choicePath);
 
     SettingsFile::QuitValues values;
-    values.language = ctx.LanguageCode;
+    if (!m_keepStoredLanguage)
+        values.language = ctx.LanguageCode;
     values.range = LBRange.isEmpty() ? ctx.settings.Range : LBRange.first().toInt();
     values.operation = m_windows.FCalculator->operatorIndex();
     values.settings = ctx.settings;
     values.background = Gradient1->spec();
     ProfileFile settings(ctx.path(SettingsFile::RelativePath));
     SettingsFile::write(settings, values);
-    if (!settings.save())
-        Messages::show(u"Unable to write to %1"_s.arg(QDir::toNativeSeparators(settings.path())));
+    Messages::showFailure(settings.save(), settings.path());
 }

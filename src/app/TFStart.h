@@ -124,5 +124,6 @@ private:
     WindowSet &m_windows;
     std::array<Language, 7> m_languages;
     bool m_quit = false;
+    bool m_keepStoredLanguage = false;
     std::function<void()> m_prepareShowSteps;
 };

@@ -3,7 +3,7 @@
 #include "Artwork.h"
 #include "ColorValue.h"
 #include "DrillIcons.h"
-#include "HelpPages.h"
+#include "LanguageCode.h"
 #include "HelpPanel.h"
 #include "IntervalTimer.h"
 #include "Judgement.h"
@@ -13,6 +13,7 @@
 #include "OperatorList.h"
 #include "ProfileFile.h"
 #include "QuestionGenerator.h"
+#include "SafeFile.h"
 #include "SettingsFile.h"
 #include "TFColor.h"
 #include "TFSound.h"
@@ -276,9 +277,13 @@ void TFCalculator::buildKeypad()
     Gauge1->setPalette(silver);
 }
 
+// Read through the program's reader, which opens only regular files.
 QPixmap TFCalculator::picture(const QString &relative) const
 {
-    return QPixmap(context().path(relative));
+    QPixmap pixmap;
+    if (const auto bytes = SafeFile::read(context().path(relative)))
+        pixmap.loadFromData(*bytes);
+    return pixmap;
 }
 
 // The textures are read when the window is first shown, not while the
@@ -797,7 +802,7 @@ void TFCalculator::BitBtn9Click()
     Panel14->resize(Panel14->width(), Gradient1->height() - 40);
     Panel5->hide();
     Panel14->raise();
-    if (!Panel14->load(HelpPages::pagePath(context().AppDir, context().LanguageCode))) {
+    if (!Panel14->load(LanguageCode::helpPagePath(context().AppDir, context().LanguageCode))) {
         BitBtn4Click();
         return;
     }

@@ -4,11 +4,6 @@ using namespace Qt::StringLiterals;
 
 namespace HelpPages {
 
-QString pagePath(const QString &appDir, const QString &languageCode)
-{
-    return appDir + u"sys/"_s + languageCode + u"-help.html"_s;
-}
-
 bool leavesThePage(const QString &target)
 {
     const QString link = target.trimmed();

@@ -9,15 +9,10 @@ SoundSequence::SoundSequence()
 {
 }
 
-QString SoundSequence::defaultEntry(const QString &appDir)
-{
-    return appDir + QStringLiteral("default.wav");
-}
-
-SoundSequence SoundSequence::defaults(const QString &appDir)
+SoundSequence SoundSequence::defaults()
 {
     SoundSequence sequence;
-    sequence.m_entries.fill(defaultEntry(appDir));
+    sequence.m_entries.fill(DefaultEntry);
     return sequence;
 }
 
@@ -26,12 +21,12 @@ QString SoundSequence::filePath(const QString &appDir, int number)
     return PathNames::findIgnoringCase(appDir + QStringLiteral("sys/Sound%1.txt").arg(number));
 }
 
-std::optional<SoundSequence> SoundSequence::load(const QString &path, const QString &appDir)
+std::optional<SoundSequence> SoundSequence::load(const QString &path)
 {
     const std::optional<QStringList> lines = TextLines::read(path);
     if (!lines)
         return std::nullopt;
-    SoundSequence sequence = defaults(appDir);
+    SoundSequence sequence = defaults();
     for (qsizetype i = 0; i < lines->size(); ++i) {
         if (i < EntryCount)
             sequence.m_entries[i] = lines->at(i);
@@ -41,9 +36,9 @@ std::optional<SoundSequence> SoundSequence::load(const QString &path, const QStr
     return sequence;
 }
 
-bool SoundSequence::save(const QString &path, QString *errorText) const
+SafeFile::Result SoundSequence::save(const QString &path) const
 {
-    return TextLines::write(path, m_entries + m_kept, errorText);
+    return TextLines::write(path, m_entries + m_kept);
 }
 
 void SoundSequence::setEntry(int index, const QString &entry)

@@ -5,6 +5,7 @@
 #include "SoundTitles.h"
 #include "TFSound.h"
 #include "TMediaPlayer.h"
+#include "TextExcerpt.h"
 #include "TextLines.h"
 #include "WindowSet.h"
 
@@ -191,7 +192,7 @@ bool TFAudio::loadSequence(int number)
 
 bool TFAudio::reloadSequence()
 {
-    const std::optional<SoundSequence> loaded = SoundSequence::load(FileName, context().AppDir);
+    const std::optional<SoundSequence> loaded = SoundSequence::load(FileName);
     if (loaded)
         ListBox1 = *loaded;
     return loaded.has_value();
@@ -365,23 +366,29 @@ void TFAudio::BitBtn4Click()
     const QString file = selectedFile();
     if (file.isEmpty())
         return;
+    const QString stored = SoundEntry::storedForm(context().AppDir, file);
+    if (!SoundEntry::isStorable(stored)) {
+        Messages::show(u"The name of the file %1 holds characters that a sound set can't keep.\r\n"
+                       "Please rename the file, or move it to a folder whose name has none of them."_s
+                           .arg(native(file)));
+        return;
+    }
     Changed = true;
     const int event = selectedEvent();
-    ListBox1.setEntry(event, SoundEntry::storedForm(context().AppDir, file));
+    ListBox1.setEntry(event, stored);
     showEntry(event);
 }
 
 void TFAudio::BitBtn2Click()
 {
     if (Changed) {
-        const QString question = u"\"%1\" %2"_s.arg(m_windows.FSound->selectedTitle(),
-                                                     text(u"vChangedMessageDlg"_s));
-        if (Messages::ask(question) && !ListBox1.save(FileName))
-            Messages::show(u"Cannot create file %1"_s.arg(native(FileName)));
+        const QString question = u"\"%1\" %2"_s.arg(
+            TextExcerpt::shortened(m_windows.FSound->selectedTitle()), text(u"vChangedMessageDlg"_s));
+        if (Messages::ask(question))
+            Messages::showFailure(ListBox1.save(FileName), FileName);
     }
     const QString titles = SoundTitles::choicesPath(context().AppDir);
-    if (!TextLines::write(titles, m_windows.FSound->choices()))
-        Messages::show(u"Cannot create file %1"_s.arg(native(titles)));
+    Messages::showFailure(TextLines::write(titles, m_windows.FSound->choices()), titles);
     BitBtn3Click();
     accept();
 }
@@ -394,6 +401,11 @@ void TFAudio::keyPressEvent(QKeyEvent *event)
     }
     if (Panel1->isVisible())
         BitBtn3Click();
+}
+
+void TFAudio::reject()
+{
+    BitBtn2Click();
 }
 
 void TFAudio::done(int result)

@@ -4,6 +4,8 @@
 #include "SoundEvent.h"
 #include "SoundPlayer.h"
 
+#include <QSet>
+
 #include <array>
 
 class QButtonGroup;
@@ -69,8 +71,10 @@ public:
 
 protected:
     void FormShow() override;
-    // OK is the pupil's only way out: Escape does not close the window.
+    // OK is the pupil's only way out: Escape does not close the window, and
+    // a close box that a window manager draws all the same does what OK does.
     void keyPressEvent(QKeyEvent *event) override;
+    void reject() override;
 
 private:
     // Silence, or no audio device given to the program.
@@ -80,8 +84,9 @@ private:
     void setChoiceTexts();
     void showProgress(const QString &status);
     void hideProgress();
-    bool loadCurrentList(int number, bool reportFailure) const;
-    void saveCurrentList(int number) const;
+    void reportOnce(const QString &message);
+    bool loadCurrentList(int number, bool reportFailure);
+    void saveCurrentList(int number);
     void resetToDefaults(int number, const QString &lastSentence);
     void reportPlayFailure(const QString &path);
 
@@ -90,4 +95,6 @@ private:
     SoundPlayer m_background;
     bool m_checkFailed = false;
     bool m_playFailureReported = false;
+    QSet<QString> m_reported;
+    QSet<int> m_resetSets;
 };

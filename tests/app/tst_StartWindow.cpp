@@ -207,8 +207,8 @@ void tst_StartWindow::languageMenu_data()
 
     QTest::newRow("stored French") << QByteArray("[GLOBAL]\r\nLanguage=fr") << "Fr" << u"Fran\u00e7ais quit"_s;
     QTest::newRow("stored German") << QByteArray("[GLOBAL]\r\nLanguage=de") << "De" << "Deutsch quit";
-    // The code is used as written: a file named in capitals, no tick.
-    QTest::newRow("stored in capitals") << QByteArray("[GLOBAL]\r\nLanguage=EN") << "" << "";
+    // Files are found whatever the letter case; the tick needs the code itself.
+    QTest::newRow("stored in capitals") << QByteArray("[GLOBAL]\r\nLanguage=EN") << "" << "English quit";
     QTest::newRow("stored language without a file") << QByteArray("[GLOBAL]\r\nLanguage=it") << "It" << "";
 }
 
@@ -390,7 +390,7 @@ void tst_StartWindow::quitShowsLoudspeakerOnlyWithSound()
     QCOMPARE(program.control<QLabel>(u"Image1"_s)->isVisibleTo(program.start_window()), shown);
 }
 
-// A folder in the way of each file stands for a disk that refuses the writes.
+// A folder in the way of each file: neither file can be made.
 void tst_StartWindow::quitEndsEvenWhenFilesCannotBeWritten()
 {
     Program program("[SON]\r\nBouton=0\r\n");
@@ -405,7 +405,7 @@ void tst_StartWindow::quitEndsEvenWhenFilesCannotBeWritten()
     const auto native = [&](const QString &file) { return QDir::toNativeSeparators(program.dir.path(file)); };
     QCOMPARE(program.recorder.messages,
              (QStringList{u"Cannot create file "_s + native(u"sys/choices.txt"_s),
-                          u"Unable to write to "_s + native(u"sys/multable.ini"_s)}));
+                          u"Cannot create file "_s + native(u"sys/multable.ini"_s)}));
 }
 
 void tst_StartWindow::switchesLanguageAtOnce()

@@ -3,8 +3,9 @@
 #include "TFStart.h"
 #include "TextLines.h"
 
-SoundProgram::SoundProgram(int bouton, bool answer)
-    : device(dir.path())
+SoundProgram::SoundProgram(int bouton, bool answer, const QString &folderName)
+    : dir(folderName)
+    , device(dir.path())
     , recorder(answer)
 {
     dir.write(QStringLiteral("sys/multable.ini"),

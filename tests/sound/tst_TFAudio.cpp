@@ -63,6 +63,7 @@ private slots:
     void titleIsLimitedAndSavedWhateverTheAnswer();
     void titleCaptionsInTheCurrentLanguage();
     void playersCloseEachOther();
+    void closeBoxDoesWhatOkDoes();
 
 private:
     // The program with its editor; questions get the given answer.
@@ -225,10 +226,11 @@ void tst_TFAudio::associateAndOk()
     clickRow(m_editor->FileListBox1, m_editor->FileListBox1->count() - 1);
     QTest::mouseClick(m_editor->BitBtn4, Qt::LeftButton);
 
-    // The test folder lies deeper than the first folder below the root, so
-    // the file is stored with its full path.
+    // The file lies in the program folder, so the set names it there and
+    // survives a move of the folder.
     const QString file = m_program->dir.path(QStringLiteral("sounds/zz-bell.MP3"));
-    QCOMPARE(m_editor->ListBox1.entry(2), file);
+    const QString stored = QStringLiteral("appdir\\sounds\\zz-bell.MP3");
+    QCOMPARE(m_editor->ListBox1.entry(2), stored);
     QCOMPARE(m_editor->Label3->text(), native(file));
     QCOMPARE(m_editor->MP3->player.FileName, file);
 
@@ -238,7 +240,7 @@ void tst_TFAudio::associateAndOk()
     QVERIFY(m_editor->Panel1->isHidden());
     QStringList expected = m_program->setLines(QStringLiteral("sys/Sound2.txt"));
     if (answer) {
-        QCOMPARE(expected[2], file);
+        QCOMPARE(expected[2], stored);
         expected[2] = m_program->sequenceLine(2, 3);
         QCOMPARE(expected.join(u"\r\n").toLatin1() + "\r\n", before);
     } else {
@@ -250,7 +252,28 @@ void tst_TFAudio::associateAndOk()
     // The next opening starts unchanged, from the file.
     m_editor->show();
     QVERIFY(!m_editor->Changed);
-    QCOMPARE(m_editor->ListBox1.entry(2), answer ? file : m_program->sequenceLine(2, 3));
+    QCOMPARE(m_editor->ListBox1.entry(2), answer ? stored : m_program->sequenceLine(2, 3));
+}
+
+// Some window managers draw a close box all the same: the editor asks its
+// question, writes its titles and closes its browser.
+void tst_TFAudio::closeBoxDoesWhatOkDoes()
+{
+    m_editor->show();
+    choose(m_editor, QStringLiteral("Event3"));
+    QTest::mouseClick(m_editor->BitBtn1, Qt::LeftButton);
+    clickRow(m_editor->FileListBox1, m_editor->FileListBox1->count() - 1);
+    QTest::mouseClick(m_editor->BitBtn4, Qt::LeftButton);
+    m_program->dir.remove(QStringLiteral("sys/SoundStr.txt"));
+
+    m_editor->close();
+    QVERIFY(m_editor->isHidden());
+    QVERIFY(m_editor->Panel1->isHidden());
+    QCOMPARE(m_editor->width(), 427);
+    QCOMPARE(m_program->recorder.questions, QStringList{"\"Set B\" has been changed. Save it?"});
+    QCOMPARE(m_program->setLines(QStringLiteral("sys/Sound2.txt")).at(2),
+             QStringLiteral("appdir\\sounds\\zz-bell.MP3"));
+    QVERIFY(m_program->dir.exists(QStringLiteral("sys/SoundStr.txt")));
 }
 
 void tst_TFAudio::unchangedSetAsksNothing()

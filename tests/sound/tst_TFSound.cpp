@@ -78,6 +78,7 @@ private slots:
     void choosingAnUnreadableSet();
     void listenPlaysTheWholeSet();
     void okWithSilenceTurnsTheSoundOff();
+    void closeBoxDoesWhatOkDoes();
     void editOpensTheEditorOnTheCurrentSet();
 };
 
@@ -403,6 +404,21 @@ void tst_TFSound::listenPlaysTheWholeSet()
     QVERIFY(options->PB->isHidden());
     for (QWidget *control : QList<QWidget *>{options->BitBtn8, options->BitBtn3, options->RadioGroup1, options->BitBtn1})
         QVERIFY(control->isEnabled());
+}
+
+// Some window managers draw a close box all the same.
+void tst_TFSound::closeBoxDoesWhatOkDoes()
+{
+    SoundProgram program(3);
+    program.create();
+    program.start();
+    TFSound *options = program.windows->FSound;
+    options->show();
+    choose(options, QStringLiteral("Choice0"));
+    options->close();
+    QVERIFY(options->isHidden());
+    QCOMPARE(program.bouton(), 0);
+    QVERIFY(!showsSoundOn(program.windows->FCalculator));
 }
 
 void tst_TFSound::okWithSilenceTurnsTheSoundOff()

@@ -4,16 +4,17 @@
 #include <QFile>
 #include <QFileInfo>
 
-AppDirFixture::AppDirFixture()
+AppDirFixture::AppDirFixture(const QString &folderName)
+    : m_path(m_dir.path() + u'/' + (folderName.isEmpty() ? QString() : folderName + u'/'))
 {
-    QDir(m_dir.path()).mkpath(QStringLiteral("sys"));
+    QDir(m_path).mkpath(QStringLiteral("sys"));
     write(QStringLiteral("sys/multable.ini"), QByteArray());
     write(QStringLiteral("sys/choices.txt"), QByteArray());
 }
 
 QString AppDirFixture::path() const
 {
-    return m_dir.path() + u'/';
+    return m_path;
 }
 
 QString AppDirFixture::path(const QString &relative) const
