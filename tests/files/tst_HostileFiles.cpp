@@ -3,6 +3,7 @@
 
 #include "Cp1252.h"
 #include "DiskFull.h"
+#include "HelpPanel.h"
 #include "LanguageCode.h"
 #include "PermissionChecks.h"
 #include "ProfileFile.h"
