@@ -1,10 +1,10 @@
 #include "TextLines.h"
 
 #include "Cp1252.h"
+#include "SafeFile.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace TextLines {
 
@@ -42,12 +42,7 @@ bool write(const QString &path, const QStringList &lines, QString *errorText)
     for (const QString &line : lines)
         bytes += Cp1252::encode(line) + "\r\n";
 
-    QSaveFile file(path);
-    const bool written = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()
-                         && file.commit();
-    if (!written && errorText)
-        *errorText = file.errorString();
-    return written;
+    return SafeFile::write(path, bytes, errorText);
 }
 
 } // namespace TextLines

@@ -1,10 +1,10 @@
 #include "ProfileFile.h"
 
 #include "Cp1252.h"
+#include "SafeFile.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -155,12 +155,7 @@ bool ProfileFile::save(QString *errorText) const
     for (const Line &line : m_lines)
         bytes += line.text + line.end;
 
-    QSaveFile file(m_path);
-    const bool saved = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()
-                       && file.commit();
-    if (!saved && errorText)
-        *errorText = file.errorString();
-    return saved;
+    return SafeFile::write(m_path, bytes, errorText);
 }
 
 std::optional<int> ProfileFile::parseInteger(const QString &text)
