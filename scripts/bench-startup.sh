@@ -3,7 +3,8 @@
 # viewable on screen and to its first drawing, beside a bare Qt Widgets window
 # and the smallest window with a menu bar and text (the yardstick), taking
 # turns in one run under one virtual display: first without a window manager,
-# then with openbox managing the windows. Ratios are to the menu window.
+# then with openbox managing the windows. Ratios are to the menu window
+# launched in the same turn.
 #   scripts/bench-startup.sh [RUNS]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -37,6 +38,8 @@ measure() {
     done
 }
 
+# Medians of the times, and the median of the ratios to the menu window
+# launched in the same turn, which the load of other programs sways less.
 report() {
     local setup=$1
     echo "$2"
@@ -44,9 +47,11 @@ report() {
     for name in bare menu numerillo; do
         line=$(printf '%-14s' "$name")
         for column in 1 2; do
-            m=$(cut -d' ' -f$column "$log/$setup-menu" | median)
             t=$(cut -d' ' -f$column "$log/$setup-$name" | median)
-            line+=$(awk -v t="$t" -v m="$m" 'BEGIN {printf " %8.1f %8.2f", t, t / m}')
+            r=$(paste -d' ' <(cut -d' ' -f$column "$log/$setup-$name") \
+                            <(cut -d' ' -f$column "$log/$setup-menu") |
+                awk '{print $1 / $2}' | median)
+            line+=$(printf ' %8.1f %8.2f' "$t" "$r")
         done
         echo "$line"
     done
@@ -59,7 +64,7 @@ manager=$!
 until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; do sleep 0.1; done
 measure openbox
 kill "$manager"
-echo "runs: $runs each, taking turns; median milliseconds from launch, and ratio to the menu window"
+echo "runs: $runs each, taking turns; median milliseconds from launch, and median ratio to the menu window of the same turn"
 report bare-display "Xvfb alone"
 report openbox "Xvfb with openbox"
 [[ -f "$log/missed" ]] && sort "$log/missed" | uniq -c
