@@ -1,7 +1,11 @@
 /* Launches a program and prints two times in milliseconds: until a top-level
- * window with the given title is mapped on the X display, and until the
+ * window with the given title is viewable on the X display, and until the
  * program first draws into it. It waits for the X server's notices instead
- * of polling, so it takes no time from the program it measures.
+ * of polling, so it takes no time from the program it measures. Under a
+ * reparenting window manager the program's window is mapped inside a frame
+ * of the manager's, and is viewable once both are mapped: the timer hears of
+ * the window's own map from the window itself and of the frame's from the
+ * root window.
  *   launch_to_window TITLE PROGRAM [ARGS...]
  * The program is ended once its window has been drawn. */
 #define _POSIX_C_SOURCE 200809L
@@ -32,6 +36,21 @@ static int has_title(Display *display, Window window, const char *title)
     return same;
 }
 
+static int is_viewable(Display *display, Window window)
+{
+    XWindowAttributes attributes;
+    return XGetWindowAttributes(display, window, &attributes)
+           && attributes.map_state == IsViewable;
+}
+
+/* A window may be gone by the time it is watched: that is no failure. */
+static int ignore_error(Display *display, XErrorEvent *error)
+{
+    (void)display;
+    (void)error;
+    return 0;
+}
+
 int main(int argc, char **argv)
 {
     if (argc < 3) {
@@ -44,6 +63,7 @@ int main(int argc, char **argv)
         fprintf(stderr, "no X display with the damage extension\n");
         return 2;
     }
+    XSetErrorHandler(ignore_error);
     XSelectInput(display, DefaultRootWindow(display), SubstructureNotifyMask);
     XSync(display, False);
 
@@ -53,19 +73,24 @@ int main(int argc, char **argv)
         execvp(argv[2], argv + 2);
         _exit(127);
     }
-    /* Every new top-level window is watched for drawing from its creation on,
-     * so that a drawing right after the map is not missed. */
-    Window shown = None;
+    /* Every new top-level window is watched for its own map and for drawing
+     * from its creation on, so that a drawing right after the map is not
+     * missed. */
+    Window titled = None, shown = None;
     double mapped = 0;
     for (;;) {
         XEvent event;
         XNextEvent(display, &event);
         if (event.type == CreateNotify) {
+            XSelectInput(display, event.xcreatewindow.window, StructureNotifyMask);
             XDamageCreate(display, event.xcreatewindow.window, XDamageReportNonEmpty);
-        } else if (event.type == MapNotify && shown == None
-                   && has_title(display, event.xmap.window, argv[1])) {
-            shown = event.xmap.window;
-            mapped = now_ms() - start;
+        } else if (event.type == MapNotify && shown == None) {
+            if (titled == None && has_title(display, event.xmap.window, argv[1]))
+                titled = event.xmap.window;
+            if (titled != None && is_viewable(display, titled)) {
+                shown = titled;
+                mapped = now_ms() - start;
+            }
         } else if (event.type == damageEvent + XDamageNotify && shown != None
                    && ((XDamageNotifyEvent *)&event)->drawable == shown) {
             break;

@@ -1,3 +1,4 @@
+#include "Artwork.h"
 #include "AudioSystem.h"
 #include "LoadedAudioDevice.h"
 #include "ProgramStyle.h"
@@ -22,6 +23,8 @@ int main(int argc, char *argv[])
     fontConfiguration.join();
     application.setApplicationName(QStringLiteral("Numerillo"));
     application.setStyle(new ProgramStyle);
+    // The title bar and the task bar show the icon of the desktop's menu.
+    application.setWindowIcon(Artwork::windowIcon());
     // One face for every window: the drill window is set in Arial too.
     application.setFont(QFont(QStringLiteral("Arial"), 9));
     // The program ends only through the start window's quit steps.

@@ -3,6 +3,8 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QGuiApplication>
+#include <QIcon>
+#include <QLineF>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmapCache>
@@ -20,6 +22,46 @@ QPixmap transparentPixmap(QSize size)
     return pixmap;
 }
 
+// The multiplication badge of the logo, which is also the program's icon: a
+// round orange "x".
+const QColor BadgeFill(255, 150, 30);
+const QColor BadgeRim(170, 80, 0);
+const QColor BadgeCross(Qt::white);
+
+struct BadgeShape
+{
+    QRectF disc;
+    qreal rimWidth;
+    QLineF strokes[2];
+    qreal strokeWidth;
+};
+
+BadgeShape badgeShape(const QRectF &disc, qreal rimWidth)
+{
+    const qreal inset = disc.width() * 0.3;
+    const QRectF cross = disc.adjusted(inset, inset, -inset, -inset);
+    return {disc, rimWidth, {QLineF(cross.topLeft(), cross.bottomRight()),
+                              QLineF(cross.topRight(), cross.bottomLeft())},
+            disc.width() * 0.13};
+}
+
+// The icon's badge leaves a margin, as desktop icons do, and thickens its rim
+// with its size.
+BadgeShape iconShape(int size)
+{
+    const qreal margin = size / 16.0;
+    return badgeShape(QRectF(margin, margin, size - 2 * margin, size - 2 * margin), size / 32.0);
+}
+
+void drawBadge(QPainter &painter, const BadgeShape &shape)
+{
+    painter.setPen(QPen(BadgeRim, shape.rimWidth));
+    painter.setBrush(BadgeFill);
+    painter.drawEllipse(shape.disc);
+    painter.setPen(QPen(BadgeCross, shape.strokeWidth, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLines(shape.strokes, 2);
+}
+
 } // namespace
 
 namespace Artwork {
@@ -30,17 +72,10 @@ static QPixmap drawLogo(QSize size)
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
 
-    // The badge: a round orange "x" on the left.
+    // The badge on the left.
     const qreal badge = size.height() * 0.9;
     const QRectF badgeRect(1, (size.height() - badge) / 2, badge, badge);
-    painter.setPen(QPen(QColor(170, 80, 0), 1.5));
-    painter.setBrush(QColor(255, 150, 30));
-    painter.drawEllipse(badgeRect);
-    painter.setPen(QPen(Qt::white, badge * 0.13, Qt::SolidLine, Qt::RoundCap));
-    const qreal inset = badge * 0.3;
-    const QRectF cross = badgeRect.adjusted(inset, inset, -inset, -inset);
-    painter.drawLine(cross.topLeft(), cross.bottomRight());
-    painter.drawLine(cross.topRight(), cross.bottomLeft());
+    drawBadge(painter, badgeShape(badgeRect, 1.5));
 
     // The name, each letter in its own bright colour, with a dark outline.
     const QString name = QStringLiteral("Numerillo");
@@ -91,6 +126,45 @@ QPixmap logo(QSize size)
     pixmap = drawLogo(size);
     QPixmapCache::insert(key, pixmap);
     return pixmap;
+}
+
+QPixmap icon(int size)
+{
+    QPixmap pixmap = transparentPixmap(QSize(size, size));
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    drawBadge(painter, iconShape(size));
+    return pixmap;
+}
+
+QByteArray iconSvg()
+{
+    constexpr int Size = 128;
+    const BadgeShape shape = iconShape(Size);
+    const auto number = [](qreal value) { return QByteArray::number(value, 'g', 6); };
+    const auto color = [](const QColor &c) { return c.name().toLatin1(); };
+    QByteArray svg = "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + number(Size)
+                     + "\" height=\"" + number(Size) + "\" viewBox=\"0 0 " + number(Size) + ' '
+                     + number(Size) + "\">\n";
+    svg += "  <circle cx=\"" + number(shape.disc.center().x()) + "\" cy=\""
+           + number(shape.disc.center().y()) + "\" r=\"" + number(shape.disc.width() / 2)
+           + "\" fill=\"" + color(BadgeFill) + "\" stroke=\"" + color(BadgeRim)
+           + "\" stroke-width=\"" + number(shape.rimWidth) + "\"/>\n";
+    for (const QLineF &stroke : shape.strokes) {
+        svg += "  <line x1=\"" + number(stroke.x1()) + "\" y1=\"" + number(stroke.y1())
+               + "\" x2=\"" + number(stroke.x2()) + "\" y2=\"" + number(stroke.y2())
+               + "\" stroke=\"" + color(BadgeCross) + "\" stroke-width=\""
+               + number(shape.strokeWidth) + "\" stroke-linecap=\"round\"/>\n";
+    }
+    return svg + "</svg>\n";
+}
+
+QIcon windowIcon()
+{
+    QIcon icon;
+    for (int size : {16, 32, 64})
+        icon.addPixmap(Artwork::icon(size));
+    return icon;
 }
 
 QPixmap loudspeaker(int size, bool withWaves)

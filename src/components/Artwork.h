@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+#include <QIcon>
 #include <QPixmap>
 #include <QSize>
 
@@ -8,6 +10,12 @@ namespace Artwork {
 
 // The product name in bright letters with a multiplication badge.
 QPixmap logo(QSize size);
+
+// The program's icon, the logo's badge, square at the given size; as an SVG
+// document; and as the windows' icon at the sizes title and task bars use.
+QPixmap icon(int size);
+QByteArray iconSvg();
+QIcon windowIcon();
 
 // A loudspeaker, with sound waves when the sound is on.
 QPixmap loudspeaker(int size, bool withWaves);
