@@ -13,7 +13,6 @@
 
 namespace {
 
-
 void write(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
@@ -38,12 +37,13 @@ void judgeAndPoseNext(benchmark::State &state)
         return;
     }
     TFCalculator *drill = windows.FCalculator;
+    auto *answer = drill->findChild<QLineEdit *>(QStringLiteral("Ans"));
     drill->show();
     QCoreApplication::processEvents();
     bool right = true;
     for (auto _ : state) {
         const int expected = windows.context.drill.Expected;
-        drill->Ans->setText(QString::number(right ? expected : expected + 1));
+        answer->setText(QString::number(right ? expected : expected + 1));
         drill->BitBtn2Click();
         QCoreApplication::processEvents(); // the repaint of what changed
         right = !right;

@@ -265,7 +265,7 @@ void TFSound::TestAudio()
 {
     if (AudioSystem::device().outputDeviceCount() > 0)
         return;
-    m_windows.FCalculator->BitBtn8->setEnabled(false);
+    m_windows.FCalculator->setSoundButtonEnabled(false);
     Messages::show(u"No audio device on this system !"_s);
     context().settings.Bouton = 0;
 }

@@ -50,6 +50,92 @@ QByteArray languageFile(const QMap<QString, QString> &texts)
     return file.toLatin1(); // the fixture texts are all within Windows-1252's Latin-1 part
 }
 
+// The drill window's controls that the tests use, found by their names.
+struct DrillControls
+{
+    DrillControls() = default;
+    explicit DrillControls(QWidget *window)
+        : m_window(window)
+    {
+        Ans = find<QLineEdit>(u"Ans"_s);
+        BitBtn1 = find<QPushButton>(u"BitBtn1"_s);
+        BitBtn2 = find<QPushButton>(u"BitBtn2"_s);
+        BitBtn3 = find<QPushButton>(u"BitBtn3"_s);
+        BitBtn11 = find<QPushButton>(u"BitBtn11"_s);
+        F1 = find<QLabel>(u"F1"_s);
+        F2 = find<QLabel>(u"F2"_s);
+        Gradient1 = find<TGradient>(u"Gradient1"_s);
+        Image4 = find<QLabel>(u"Image4"_s);
+        Image6 = find<QLabel>(u"Image6"_s);
+        Label2 = find<QLabel>(u"Label2"_s);
+        Label6 = find<QLabel>(u"Label6"_s);
+        Label8 = find<QLabel>(u"Label8"_s);
+        Label10 = find<QLabel>(u"Label10"_s);
+        Label11 = find<QLabel>(u"Label11"_s);
+        Label12 = find<QLabel>(u"Label12"_s);
+        Label17 = find<QLabel>(u"Label17"_s);
+        Label25 = find<QLabel>(u"Label25"_s);
+        Label26 = find<LinkLabel>(u"Label26"_s);
+        Label27 = find<LinkLabel>(u"Label27"_s);
+        OpSel = find<QComboBox>(u"OpSel"_s);
+        Panel1 = find<QFrame>(u"Panel1"_s);
+        Panel5 = find<QFrame>(u"Panel5"_s);
+        Panel6 = find<QFrame>(u"Panel6"_s);
+        Panel8 = find<QFrame>(u"Panel8"_s);
+        Panel9 = find<QFrame>(u"Panel9"_s);
+        Panel12 = find<QWidget>(u"Panel12"_s);
+        Panel14 = find<QFrame>(u"Panel14"_s);
+        Panel16 = find<QFrame>(u"Panel16"_s);
+        SpeedButton11 = find<QToolButton>(u"SpeedButton11"_s);
+        for (int i = 1; i <= 10; ++i)
+            SpeedButtons << find<QToolButton>(u"SpeedButton%1"_s.arg(i));
+    }
+
+    QLineEdit *Ans = nullptr;
+    QPushButton *BitBtn1 = nullptr;
+    QPushButton *BitBtn2 = nullptr;
+    QPushButton *BitBtn3 = nullptr;
+    QPushButton *BitBtn11 = nullptr;
+    QLabel *F1 = nullptr;
+    QLabel *F2 = nullptr;
+    TGradient *Gradient1 = nullptr;
+    QLabel *Image4 = nullptr;
+    QLabel *Image6 = nullptr;
+    QLabel *Label2 = nullptr;
+    QLabel *Label6 = nullptr;
+    QLabel *Label8 = nullptr;
+    QLabel *Label10 = nullptr;
+    QLabel *Label11 = nullptr;
+    QLabel *Label12 = nullptr;
+    QLabel *Label17 = nullptr;
+    QLabel *Label25 = nullptr;
+    LinkLabel *Label26 = nullptr;
+    LinkLabel *Label27 = nullptr;
+    QComboBox *OpSel = nullptr;
+    QFrame *Panel1 = nullptr;
+    QFrame *Panel5 = nullptr;
+    QFrame *Panel6 = nullptr;
+    QFrame *Panel8 = nullptr;
+    QFrame *Panel9 = nullptr;
+    QWidget *Panel12 = nullptr;
+    QFrame *Panel14 = nullptr;
+    QFrame *Panel16 = nullptr;
+    QToolButton *SpeedButton11 = nullptr;
+    QList<QToolButton *> SpeedButtons;
+
+private:
+    template<typename Control>
+    Control *find(const QString &name) const
+    {
+        auto *control = m_window->findChild<Control *>(name);
+        if (!control)
+            qFatal("The drill window has no control %s", qPrintable(name));
+        return control;
+    }
+
+    QWidget *m_window = nullptr;
+};
+
 // A program folder with English and French texts, tables 3 and 7 chosen,
 // sound off, and the drill window ready to be shown.
 class DrillRun
@@ -77,6 +163,7 @@ public:
         windows = std::make_unique<WindowSet>(dir.path());
         QVERIFY(windows->create());
         drill = windows->FCalculator;
+        ui = DrillControls(drill);
     }
 
     // Shows the drill window the way the start window does, and lets its
@@ -92,13 +179,13 @@ public:
 
     void answer(const QString &typed) const
     {
-        QTest::keyClicks(drill->Ans, typed);
-        QTest::keyClick(drill->Ans, Qt::Key_Return);
+        QTest::keyClicks(ui.Ans, typed);
+        QTest::keyClick(ui.Ans, Qt::Key_Return);
     }
 
     QToolButton *digitKey(QChar digit) const
     {
-        for (QToolButton *key : drill->SpeedButtons)
+        for (QToolButton *key : ui.SpeedButtons)
             if (key->text() == digit)
                 return key;
         return nullptr;
@@ -127,12 +214,13 @@ public:
         windows->FStart->BitBtn2Click();
     }
 
-    QColor resultColour() const { return drill->Label12->palette().color(QPalette::WindowText); }
+    QColor resultColour() const { return ui.Label12->palette().color(QPalette::WindowText); }
 
     MessageRecorder messages;
     AppDirFixture dir;
     std::unique_ptr<WindowSet> windows;
     TFCalculator *drill = nullptr;
+    DrillControls ui;
 };
 
 } // namespace
@@ -174,18 +262,19 @@ void tst_TFCalculator::layout()
     run.create();
     run.show();
     TFCalculator *d = run.drill;
+    const DrillControls &c = run.ui;
     QCOMPARE(d->size(), QSize(746, 558));
     QCOMPARE(d->font().family(), u"Arial"_s);
     QCOMPARE(d->font().pixelSize(), 13);
     QCOMPARE(d->windowTitle(), run.windows->FStart->windowTitle());
-    QCOMPARE(d->Panel8->height(), 41);
-    QCOMPARE(d->Panel16->width(), 151);
-    QCOMPARE(d->Panel5->size(), QSize(488, 329));
-    QCOMPARE(d->Panel5->geometry().center(), d->Gradient1->rect().center());
-    QCOMPARE(d->Gradient1->size(), d->Panel12->size());
-    QCOMPARE(d->Panel1->width(), 231);
-    QCOMPARE(d->Panel6->width(), 234);
-    QCOMPARE(d->Panel14->height(), d->Gradient1->height() - 40);
+    QCOMPARE(c.Panel8->height(), 41);
+    QCOMPARE(c.Panel16->width(), 151);
+    QCOMPARE(c.Panel5->size(), QSize(488, 329));
+    QCOMPARE(c.Panel5->geometry().center(), c.Gradient1->rect().center());
+    QCOMPARE(c.Gradient1->size(), c.Panel12->size());
+    QCOMPARE(c.Panel1->width(), 231);
+    QCOMPARE(c.Panel6->width(), 234);
+    QCOMPARE(c.Panel14->height(), c.Gradient1->height() - 40);
     for (const char *name : {"BitBtn1", "BitBtn6", "BitBtn8", "BitBtn10", "BitBtn9"}) {
         auto *button = d->findChild<QPushButton *>(QString::fromLatin1(name));
         QVERIFY2(button && button->size() == QSize(102, 26) && button->isVisible(), name);
@@ -204,8 +293,8 @@ void tst_TFCalculator::layout()
     for (const char *name : {"Timer1", "Timer2", "Timer3"})
         QVERIFY2(d->findChild<QObject *>(QString::fromLatin1(name)), name);
     QCOMPARE(run.resultColour(), ColorValue::toColor(8421504)); // grey before the first judgement
-    QCOMPARE(d->Label12->text(), u"Ready?"_s);
-    QCOMPARE(d->Label6->text(), u"Your turn"_s);
+    QCOMPARE(c.Label12->text(), u"Ready?"_s);
+    QCOMPARE(c.Label6->text(), u"Your turn"_s);
 }
 
 void tst_TFCalculator::typedAnswer_data()
@@ -230,9 +319,9 @@ void tst_TFCalculator::typedAnswer()
     DrillRun run;
     run.create();
     run.show();
-    QTest::keyClicks(run.drill->Ans, keys);
-    QCOMPARE(run.drill->Ans->text(), text);
-    QCOMPARE(run.drill->BitBtn2->isEnabled(), enterEnabled);
+    QTest::keyClicks(run.ui.Ans, keys);
+    QCOMPARE(run.ui.Ans->text(), text);
+    QCOMPARE(run.ui.BitBtn2->isEnabled(), enterEnabled);
 }
 
 void tst_TFCalculator::keypadEntryAndClear()
@@ -241,18 +330,19 @@ void tst_TFCalculator::keypadEntryAndClear()
     run.create();
     run.show();
     TFCalculator *d = run.drill;
-    QVERIFY(!d->BitBtn2->isEnabled());
+    const DrillControls &c = run.ui;
+    QVERIFY(!c.BitBtn2->isEnabled());
     run.clickDigits(u"1234"_s); // the keypad is not held to three digits
-    QCOMPARE(d->Ans->text(), u"1234"_s);
-    QVERIFY(d->BitBtn2->isEnabled());
-    QCOMPARE(d->focusWidget(), d->Ans);
-    QTest::mouseClick(d->BitBtn11, Qt::LeftButton);
-    QCOMPARE(d->Ans->text(), QString());
-    QVERIFY(!d->BitBtn2->isEnabled());
-    QCOMPARE(d->focusWidget(), d->Ans);
-    QTest::keyClick(d->Ans, Qt::Key_Return); // Enter can't judge an empty answer
+    QCOMPARE(c.Ans->text(), u"1234"_s);
+    QVERIFY(c.BitBtn2->isEnabled());
+    QCOMPARE(d->focusWidget(), c.Ans);
+    QTest::mouseClick(c.BitBtn11, Qt::LeftButton);
+    QCOMPARE(c.Ans->text(), QString());
+    QVERIFY(!c.BitBtn2->isEnabled());
+    QCOMPARE(d->focusWidget(), c.Ans);
+    QTest::keyClick(c.Ans, Qt::Key_Return); // Enter can't judge an empty answer
     QCOMPARE(run.state().OperationCount, 1);
-    QCOMPARE(d->Label12->text(), u"Ready?"_s);
+    QCOMPARE(c.Label12->text(), u"Ready?"_s);
 }
 
 void tst_TFCalculator::enterJudges_data()
@@ -272,29 +362,30 @@ void tst_TFCalculator::enterJudges()
     run.create();
     run.show();
     TFCalculator *d = run.drill;
+    const DrillControls &c = run.ui;
     const QString judged = Judgement::resultLine(run.state());
-    QCOMPARE(judged, d->F1->text() + u' ' + d->Label2->text() + u' ' + d->F2->text() + u" = "_s + run.expected());
+    QCOMPARE(judged, c.F1->text() + u' ' + c.Label2->text() + u' ' + c.F2->text() + u" = "_s + run.expected());
     run.answer(answerPattern.arg(run.expected()));
 
-    QCOMPARE(d->Label12->text(), judged);
+    QCOMPARE(c.Label12->text(), judged);
     QCOMPARE(run.resultColour(), ColorValue::toColor(right ? 32768 : 255));
-    QCOMPARE(d->Label6->text(), right ? u"Well done!"_s : WrongComment.left(20));
+    QCOMPARE(c.Label6->text(), right ? u"Well done!"_s : WrongComment.left(20));
     QCOMPARE(run.state().ErrorCount, right ? 0 : 1);
-    QCOMPARE(d->Label10->text(), right ? u"0"_s : u"1"_s);
-    QCOMPARE(d->Label8->text(), u"1"_s);
-    QVERIFY(d->Label11->isVisible());
-    QCOMPARE(d->Label11->text(), right ? u"10 out of 10"_s : u"0 out of 10"_s);
+    QCOMPARE(c.Label10->text(), right ? u"0"_s : u"1"_s);
+    QCOMPARE(c.Label8->text(), u"1"_s);
+    QVERIFY(c.Label11->isVisible());
+    QCOMPARE(c.Label11->text(), right ? u"10 out of 10"_s : u"0 out of 10"_s);
     // The next question is on screen, with the focus back in the empty answer box.
     QCOMPARE(run.state().OperationCount, 2);
-    QCOMPARE(d->Ans->text(), QString());
-    QCOMPARE(d->focusWidget(), d->Ans);
-    QCOMPARE(d->F1->text(), run.state().FirstText);
-    QCOMPARE(d->F2->text(), run.state().SecondText);
+    QCOMPARE(c.Ans->text(), QString());
+    QCOMPARE(d->focusWidget(), c.Ans);
+    QCOMPARE(c.F1->text(), run.state().FirstText);
+    QCOMPARE(c.F2->text(), run.state().SecondText);
 
     // A second, right answer: one error in two operations.
     run.answer(run.expected());
     QCOMPARE(run.resultColour(), ColorValue::toColor(32768));
-    QCOMPARE(d->Label11->text(), right ? u"10 out of 10"_s : u"5 out of 10"_s);
+    QCOMPARE(c.Label11->text(), right ? u"10 out of 10"_s : u"5 out of 10"_s);
 }
 
 void tst_TFCalculator::drillWithTheMouseOnly()
@@ -303,16 +394,17 @@ void tst_TFCalculator::drillWithTheMouseOnly()
     run.create();
     run.show();
     TFCalculator *d = run.drill;
+    const DrillControls &c = run.ui;
     for (int question = 1; question <= 4; ++question) {
         const bool right = question % 2 == 1;
         run.clickDigits(right ? run.expected() : run.expected() + u'9');
-        QTest::mouseClick(d->BitBtn2, Qt::LeftButton);
+        QTest::mouseClick(c.BitBtn2, Qt::LeftButton);
         QCOMPARE(run.resultColour(), ColorValue::toColor(right ? 32768 : 255));
-        QCOMPARE(d->Label8->text(), QString::number(question));
-        QCOMPARE(d->focusWidget(), d->Ans);
+        QCOMPARE(c.Label8->text(), QString::number(question));
+        QCOMPARE(d->focusWidget(), c.Ans);
     }
     QCOMPARE(run.state().ErrorCount, 2);
-    QCOMPARE(d->Label11->text(), u"5 out of 10"_s);
+    QCOMPARE(c.Label11->text(), u"5 out of 10"_s);
 }
 
 void tst_TFCalculator::markWithTheSystemSeparator()
@@ -326,7 +418,7 @@ void tst_TFCalculator::markWithTheSystemSeparator()
     run.answer(run.expected() + u'1');
     for (int i = 0; i < 7; ++i)
         run.answer(run.expected());
-    QCOMPARE(run.drill->Label11->text(), u"8,8 out of 10"_s);
+    QCOMPARE(run.ui.Label11->text(), u"8,8 out of 10"_s);
 }
 
 void tst_TFCalculator::answerHelp()
@@ -335,15 +427,16 @@ void tst_TFCalculator::answerHelp()
     run.create();
     run.show();
     TFCalculator *d = run.drill;
-    QTest::mouseClick(d->SpeedButton11, Qt::LeftButton);
-    QCOMPARE(d->Label12->text(), u"Press Enter now"_s);
-    QCOMPARE(d->Ans->text(), run.expected());
+    const DrillControls &c = run.ui;
+    QTest::mouseClick(c.SpeedButton11, Qt::LeftButton);
+    QCOMPARE(c.Label12->text(), u"Press Enter now"_s);
+    QCOMPARE(c.Ans->text(), run.expected());
     QCOMPARE(run.state().OperationCount, 1); // not judged yet
-    QCOMPARE(d->focusWidget(), d->Ans);
-    QTest::keyClick(d->Ans, Qt::Key_Return);
+    QCOMPARE(d->focusWidget(), c.Ans);
+    QTest::keyClick(c.Ans, Qt::Key_Return);
     QCOMPARE(run.resultColour(), ColorValue::toColor(32768));
     QCOMPARE(run.state().ErrorCount, 0);
-    QCOMPARE(d->Label8->text(), u"1"_s);
+    QCOMPARE(c.Label8->text(), u"1"_s);
     QCOMPARE(run.state().OperationCount, 2);
 }
 
@@ -353,22 +446,23 @@ void tst_TFCalculator::reset()
     run.create();
     run.show();
     TFCalculator *d = run.drill;
+    const DrillControls &c = run.ui;
     run.answer(run.expected() + u'1');
     run.answer(run.expected());
-    QVERIFY(d->Label11->isVisible());
-    QTest::mouseClick(d->BitBtn3, Qt::LeftButton);
-    QCOMPARE(d->Label8->text(), u"0"_s);
-    QCOMPARE(d->Label10->text(), u"0"_s);
-    QVERIFY(!d->Label11->isVisible());
+    QVERIFY(c.Label11->isVisible());
+    QTest::mouseClick(c.BitBtn3, Qt::LeftButton);
+    QCOMPARE(c.Label8->text(), u"0"_s);
+    QCOMPARE(c.Label10->text(), u"0"_s);
+    QVERIFY(!c.Label11->isVisible());
     QCOMPARE(run.state().OperationCount, 1);
     QCOMPARE(run.state().ErrorCount, 0);
-    QCOMPARE(d->focusWidget(), d->Ans);
-    QCOMPARE(d->F1->text(), run.state().FirstText);
+    QCOMPARE(d->focusWidget(), c.Ans);
+    QCOMPARE(c.F1->text(), run.state().FirstText);
     // The colour of the last judgement stays until the next one.
     QCOMPARE(run.resultColour(), ColorValue::toColor(32768));
     run.answer(run.expected());
-    QVERIFY(d->Label11->isVisible());
-    QCOMPARE(d->Label8->text(), u"1"_s);
+    QVERIFY(c.Label11->isVisible());
+    QCOMPARE(c.Label8->text(), u"1"_s);
 }
 
 void tst_TFCalculator::comments_data()
@@ -393,7 +487,7 @@ void tst_TFCalculator::comments()
     run.create();
     run.show();
     run.answer(right ? run.expected() : run.expected() + u'1');
-    QCOMPARE(run.drill->Label6->text(), comment);
+    QCOMPARE(run.ui.Label6->text(), comment);
 }
 
 void tst_TFCalculator::tooLongKeypadAnswerIsWrong()
@@ -401,13 +495,13 @@ void tst_TFCalculator::tooLongKeypadAnswerIsWrong()
     DrillRun run;
     run.create();
     run.show();
-    TFCalculator *d = run.drill;
+    const DrillControls &c = run.ui;
     const QString judged = Judgement::resultLine(run.state());
     run.clickDigits(u"000000000000000000000099"_s);
-    QCOMPARE(d->Ans->text().size(), 24); // kept as typed until judged
-    QTest::mouseClick(d->BitBtn2, Qt::LeftButton);
+    QCOMPARE(c.Ans->text().size(), 24); // kept as typed until judged
+    QTest::mouseClick(c.BitBtn2, Qt::LeftButton);
     QCOMPARE(run.resultColour(), ColorValue::toColor(255));
-    QCOMPARE(d->Label12->text(), judged);
+    QCOMPARE(c.Label12->text(), judged);
     QCOMPARE(run.state().ErrorCount, 1);
     QCOMPARE(run.state().OperationCount, 2);
 }
@@ -419,15 +513,15 @@ void tst_TFCalculator::divisionUnderFrench()
     run.dir.write(u"sys/multable.ini"_s, run.dir.read(u"sys/multable.ini"_s).replace("Language=en", "Language=fr"));
     run.create();
     run.show();
-    TFCalculator *d = run.drill;
-    QCOMPARE(d->OpSel->currentText(), u"Diviser"_s);
-    QCOMPARE(d->Label2->text(), u":"_s);
-    QCOMPARE(d->F1->text().toInt(), run.state().Table * run.state().Expected);
-    QCOMPARE(d->F2->text().toInt(), run.state().Table);
+    const DrillControls &c = run.ui;
+    QCOMPARE(c.OpSel->currentText(), u"Diviser"_s);
+    QCOMPARE(c.Label2->text(), u":"_s);
+    QCOMPARE(c.F1->text().toInt(), run.state().Table * run.state().Expected);
+    QCOMPARE(c.F2->text().toInt(), run.state().Table);
     // Under another language the same question takes the other sign.
     run.windows->FStart->selectLanguage(u"en"_s);
-    QTest::mouseClick(d->BitBtn3, Qt::LeftButton);
-    QCOMPARE(d->Label2->text(), Obelus);
+    QTest::mouseClick(c.BitBtn3, Qt::LeftButton);
+    QCOMPARE(c.Label2->text(), Obelus);
 }
 
 void tst_TFCalculator::storedOperationOutOfRange_data()
@@ -444,11 +538,11 @@ void tst_TFCalculator::storedOperationOutOfRange()
     DrillRun run(stored);
     run.create();
     run.drill->show(); // the show step alone
-    QCOMPARE(run.drill->OpSel->currentIndex(), -1);
+    QCOMPARE(run.ui.OpSel->currentIndex(), -1);
     QCoreApplication::processEvents(); // the first question
-    QCOMPARE(run.drill->OpSel->currentIndex(), 0);
+    QCOMPARE(run.ui.OpSel->currentIndex(), 0);
     QCOMPARE(run.drill->operatorIndex(), 0);
-    QCOMPARE(run.drill->Label2->text(), u"x"_s);
+    QCOMPARE(run.ui.Label2->text(), u"x"_s);
 }
 
 void tst_TFCalculator::missingOperatorList()
@@ -459,9 +553,9 @@ void tst_TFCalculator::missingOperatorList()
     run.show();
     QCOMPARE(run.messages.messages,
              QStringList{u"Cannot open file "_s + QDir::toNativeSeparators(run.dir.path(u"sys/enOpSel.txt"_s))});
-    QCOMPARE(run.drill->OpSel->count(), 0);
+    QCOMPARE(run.ui.OpSel->count(), 0);
     for (int i = 0; i < 3; ++i) {
-        QCOMPARE(run.drill->Label2->text(), u"x"_s);
+        QCOMPARE(run.ui.Label2->text(), u"x"_s);
         run.answer(run.expected());
         QCOMPARE(run.resultColour(), ColorValue::toColor(32768));
     }
@@ -472,19 +566,20 @@ void tst_TFCalculator::operationIsReadAtEachShowing()
     DrillRun run(u"1"_s);
     run.create();
     TFCalculator *d = run.drill;
+    const DrillControls &c = run.ui;
     run.startDrill([&] {
-        QCOMPARE(d->OpSel->currentIndex(), 1);
-        QCOMPARE(d->Label2->text(), Obelus);
-        d->OpSel->setFocus();
-        QTest::keyClick(d->OpSel, Qt::Key_Up); // the pupil picks Multiply
-        QCOMPARE(d->OpSel->currentIndex(), 0);
-        QCOMPARE(d->Label2->text(), u"x"_s);
+        QCOMPARE(c.OpSel->currentIndex(), 1);
+        QCOMPARE(c.Label2->text(), Obelus);
+        c.OpSel->setFocus();
+        QTest::keyClick(c.OpSel, Qt::Key_Up); // the pupil picks Multiply
+        QCOMPARE(c.OpSel->currentIndex(), 0);
+        QCOMPARE(c.Label2->text(), u"x"_s);
         QCOMPARE(run.state().OperationCount, 2);
     });
     QCOMPARE(d->operatorIndex(), 0); // what the quit would write
     run.startDrill([&] {
-        QCOMPARE(d->OpSel->currentIndex(), 1);
-        QCOMPARE(d->Label2->text(), Obelus);
+        QCOMPARE(c.OpSel->currentIndex(), 1);
+        QCOMPARE(c.Label2->text(), Obelus);
     });
 }
 
@@ -494,14 +589,14 @@ void tst_TFCalculator::alternationAcrossShowingsAndResets()
     run.create();
     QStringList signs;
     run.startDrill([&] {
-        signs << run.drill->Label2->text();
+        signs << run.ui.Label2->text();
         run.answer(run.expected());
-        signs << run.drill->Label2->text();
+        signs << run.ui.Label2->text();
     });
     run.startDrill([&] {
-        signs << run.drill->Label2->text();
-        QTest::mouseClick(run.drill->BitBtn3, Qt::LeftButton);
-        signs << run.drill->Label2->text();
+        signs << run.ui.Label2->text();
+        QTest::mouseClick(run.ui.BitBtn3, Qt::LeftButton);
+        signs << run.ui.Label2->text();
     });
     QCOMPARE(signs, (QStringList{u"x"_s, Obelus, u"x"_s, Obelus}));
 }
@@ -521,17 +616,18 @@ void tst_TFCalculator::closingReturnsToTheStartWindow()
     run.create();
     TFStart *start = run.windows->FStart;
     TFCalculator *d = run.drill;
+    const DrillControls &c = run.ui;
     start->showAndActivate();
     bool startWasHidden = false;
     run.startDrill([&] {
         startWasHidden = !start->isVisible();
         run.answer(run.expected() + u'1');
         if (how == u"back")
-            QTest::mouseClick(d->BitBtn1, Qt::LeftButton);
+            QTest::mouseClick(c.BitBtn1, Qt::LeftButton);
         else if (how == u"close")
             d->close();
         else
-            QTest::keyClick(d->Ans, Qt::Key_Escape);
+            QTest::keyClick(c.Ans, Qt::Key_Escape);
         QVERIFY(!d->isVisible());
     });
     QVERIFY(startWasHidden);
@@ -541,10 +637,10 @@ void tst_TFCalculator::closingReturnsToTheStartWindow()
     // The counters carry over to the next drill, which poses a new question.
     run.startDrill([&] {
         QCOMPARE(run.state().OperationCount, 3);
-        QCOMPARE(d->Label10->text(), u"1"_s);
-        QCOMPARE(d->Label12->text(), u"Ready?"_s);
-        QCOMPARE(d->Label6->text(), u"Your turn"_s);
-        QCOMPARE(d->Label11->text(), u"0 out of 10"_s);
+        QCOMPARE(c.Label10->text(), u"1"_s);
+        QCOMPARE(c.Label12->text(), u"Ready?"_s);
+        QCOMPARE(c.Label6->text(), u"Your turn"_s);
+        QCOMPARE(c.Label11->text(), u"0 out of 10"_s);
     });
 }
 
@@ -563,6 +659,7 @@ void tst_TFCalculator::dialogsDoNotPoseAQuestion()
     DrillRun run;
     run.create();
     TFCalculator *d = run.drill;
+    const DrillControls &c = run.ui;
     run.startDrill([&] {
         const QString question = Judgement::resultLine(run.state());
         QString opened;
@@ -575,7 +672,7 @@ void tst_TFCalculator::dialogsDoNotPoseAQuestion()
         QTest::mouseClick(d->findChild<QPushButton *>(button), Qt::LeftButton);
         QCoreApplication::processEvents();
         QCOMPARE(opened, dialog);
-        QCOMPARE(d->focusWidget(), d->Ans); // the pupil answers on with the keyboard
+        QCOMPARE(d->focusWidget(), c.Ans); // the pupil answers on with the keyboard
         QCOMPARE(run.state().OperationCount, 1);
         QCOMPARE(Judgement::resultLine(run.state()), question);
     });
@@ -586,18 +683,19 @@ void tst_TFCalculator::hideTextLinksLastAcrossARestart()
     DrillRun run;
     run.create();
     TFCalculator *d = run.drill;
+    const DrillControls &c = run.ui;
     run.startDrill([&] {
-        QCOMPARE(d->Label27->text(), u"Hide this text"_s);
-        QTest::mouseClick(d->Label27, Qt::LeftButton);
-        QVERIFY(d->Image4->isVisible());
-        QVERIFY(d->Image6->isVisible());
-        QCOMPARE(d->Label27->text(), u"Show the text"_s);
-        d->Panel9->show(); // as in mental mode, where the pupil can reach the left link
-        QVERIFY(d->Label17->isVisible());
-        QTest::mouseClick(d->Label26, Qt::LeftButton);
-        QVERIFY(!d->Label17->isVisible());
-        QVERIFY(!d->Label25->isVisible());
-        QCOMPARE(d->Label26->text(), u"Show the text"_s);
+        QCOMPARE(c.Label27->text(), u"Hide this text"_s);
+        QTest::mouseClick(c.Label27, Qt::LeftButton);
+        QVERIFY(c.Image4->isVisible());
+        QVERIFY(c.Image6->isVisible());
+        QCOMPARE(c.Label27->text(), u"Show the text"_s);
+        c.Panel9->show(); // as in mental mode, where the pupil can reach the left link
+        QVERIFY(c.Label17->isVisible());
+        QTest::mouseClick(c.Label26, Qt::LeftButton);
+        QVERIFY(!c.Label17->isVisible());
+        QVERIFY(!c.Label25->isVisible());
+        QCOMPARE(c.Label26->text(), u"Show the text"_s);
     });
     run.windows->FStart->BitBtn1Click(); // quit: the settings are written
     QVERIFY(run.dir.read(u"sys/multable.ini"_s).contains("HideTextRight=1"));
@@ -605,12 +703,12 @@ void tst_TFCalculator::hideTextLinksLastAcrossARestart()
     run.create();
     d = run.drill;
     run.startDrill([&] {
-        QVERIFY(d->Image4->isVisible());
-        QCOMPARE(d->Label27->text(), u"Show the text"_s);
-        QCOMPARE(d->Label26->text(), u"Show the text"_s);
-        QTest::mouseClick(d->Label27, Qt::LeftButton);
-        QVERIFY(!d->Image4->isVisible());
-        QCOMPARE(d->Label27->text(), u"Hide this text"_s);
+        QVERIFY(c.Image4->isVisible());
+        QCOMPARE(c.Label27->text(), u"Show the text"_s);
+        QCOMPARE(c.Label26->text(), u"Show the text"_s);
+        QTest::mouseClick(c.Label27, Qt::LeftButton);
+        QVERIFY(!c.Image4->isVisible());
+        QCOMPARE(c.Label27->text(), u"Hide this text"_s);
     });
 }
 

@@ -22,7 +22,7 @@ namespace {
 // Which of its two pictures the drill window's sound button shows.
 bool showsSoundOn(TFCalculator *drill)
 {
-    const auto picture = [drill] { return drill->BitBtn8->icon().pixmap(24).toImage(); };
+    const auto picture = [drill] { return drill->findChild<QPushButton *>(QStringLiteral("BitBtn8"))->icon().pixmap(24).toImage(); };
     const QImage shown = picture();
     drill->showSoundPicture(false);
     const QImage off = picture();
@@ -162,7 +162,7 @@ void tst_TFSound::startupWithoutAnAudioDevice()
     program.start();
 
     QCOMPARE(program.recorder.messages, QStringList{"No audio device on this system !"});
-    QVERIFY(!program.windows->FCalculator->BitBtn8->isEnabled());
+    QVERIFY(!program.windows->FCalculator->findChild<QPushButton *>(QStringLiteral("BitBtn8"))->isEnabled());
     QCOMPARE(program.bouton(), 0);
     // The set was not checked, so it was not lost to the default sound.
     QCOMPARE(program.device.log, QStringList());
