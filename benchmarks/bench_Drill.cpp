@@ -32,7 +32,7 @@ void judgeAndPoseNext(benchmark::State &state)
     write(sys + QStringLiteral("enOpSel.txt"), "Multiply\r\nDivide\r\nAlternate\r\nRandom\r\n");
 
     WindowSet windows(dir.path());
-    if (!windows.create()) {
+    if (!windows.create(WindowSet::DrillWindow)) {
         state.SkipWithError("the program folder could not be read");
         return;
     }

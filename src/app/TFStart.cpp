@@ -1,23 +1,23 @@
 #include "TFStart.h"
 
+#include "AppContext.h"
 #include "Artwork.h"
 #include "CaptionTexts.h"
 #include "ChoiceFile.h"
+#include "EventSounds.h"
 #include "LanguageCode.h"
 #include "Messages.h"
+#include "NamedChild.h"
 #include "OperatorList.h"
 #include "ProfileFile.h"
 #include "Random.h"
 #include "SettingsFile.h"
 #include "TFAbout.h"
 #include "TFCalculator.h"
-#include "TFSound.h"
 #include "TFSwap.h"
 #include "TGradient.h"
 #include "TPrintDlg.h"
 #include "TextLines.h"
-#include "UpDown.h"
-#include "WindowSet.h"
 
 #include <QAction>
 #include <QApplication>
@@ -43,11 +43,11 @@ const QRect PanelRect(130, 74, 488, 383);
 const QString Section = u"FStart"_s;
 constexpr std::chrono::milliseconds StartupWithoutDrawing{250};
 
-template<typename Widget>
-Widget *named(Widget *widget, const QString &name)
+// Opens a dialog of the start window; one not made stays shut.
+void openDialog(QDialog *dialog)
 {
-    widget->setObjectName(name);
-    return widget;
+    if (dialog)
+        dialog->exec();
 }
 
 const char *const TableKeys[12] = {"vOne", "vTwo",   "vThree", "vFour", "vFive",   "vSix",
@@ -55,7 +55,7 @@ const char *const TableKeys[12] = {"vOne", "vTwo",   "vThree", "vFour", "vFive",
 
 } // namespace
 
-TFStart::TFStart(WindowSet &windows)
+TFStart::TFStart(AppContext &context, EventSounds &sounds)
     : Gradient1(named(new TGradient, u"Gradient1"_s))
     , Panel1(named(new QFrame(Gradient1), u"Panel1"_s))
     , GroupBox1(named(new QGroupBox(Panel1), u"GroupBox1"_s))
@@ -71,7 +71,8 @@ TFStart::TFStart(WindowSet &windows)
     , Panel4(named(new QFrame(Gradient1), u"Panel4"_s))
     , Label5(named(new QLabel, u"Label5"_s))
     , BitBtn6(named(new QPushButton, u"BitBtn6"_s))
-    , m_windows(windows)
+    , m_context(context)
+    , m_sounds(sounds)
     , m_languages{{{"En", u"English"_s, u"en"_s},
                    {"Fr", u"Fran\u00e7ais"_s, u"fr"_s},
                    {"Nl", u"Dutch"_s, u"nl"_s},
@@ -85,11 +86,6 @@ TFStart::TFStart(WindowSet &windows)
     buildMenus();
     buildTables();
     Gradient1->setMinimumSize(ClientSize);
-}
-
-AppContext &TFStart::context() const
-{
-    return m_windows.context;
 }
 
 void TFStart::buildMenus()
@@ -191,8 +187,8 @@ void TFStart::buildTables()
 
 bool TFStart::FormCreate()
 {
-    StartupSoundPending = true;
     AppContext &ctx = context();
+    ctx.StartupSoundPending = true;
     const ProfileFile settings(ctx.path(SettingsFile::RelativePath));
     if (!settings.exists()) {
         Messages::show(u"Initiation file not found !\nPlease re-install Numerillo"_s);
@@ -211,7 +207,7 @@ bool TFStart::FormCreate()
     resize(minimumSizeHint());
     for (Language &language : m_languages)
         language.action->setChecked(language.code == ctx.LanguageCode);
-    setWindowTitle(u"Numerillo"_s);
+    setWindowTitle(AppContext::programTitle());
 
     SetConfig(settings);
     tickChosenTables();
@@ -268,7 +264,7 @@ void TFStart::selectLanguage(const QString &code)
     context().LanguageCode = code;
     for (Language &language : m_languages)
         language.action->setChecked(language.code == code);
-    m_windows.UpdateLanguage();
+    emit languageSwitched();
 }
 
 // The window is on screen before its show steps run, so that the pupil sees
@@ -312,35 +308,38 @@ bool TFStart::eventFilter(QObject *watched, QEvent *event)
 
 void TFStart::FormShow()
 {
-    m_windows.FCalculator->takeBackground(Gradient1->spec());
+    if (m_dialogs.drill)
+        m_dialogs.drill->takeBackground(Gradient1->spec());
     BitBtn1->setFocus();
-    m_windows.FSound->startWindowShowStep();
+    emit shown();
 }
 
 void TFStart::FormActivate()
 {
-    m_windows.FSwap->UpDown1->setValue(context().settings.Range);
-    m_windows.FSound->startWindowActivationStep();
-    m_windows.FSwap->BitBtn1Click();
+    emit activated();
+    if (m_dialogs.expert)
+        m_dialogs.expert->applySmallestMultiplicator(context().settings.Range);
     CanGo();
 }
 
 void TFStart::CanGo()
 {
-    LBChoice.clear();
+    QStringList &chosen = context().LBChoice;
+    chosen.clear();
     for (QCheckBox *box : CheckBoxes) {
         if (box->isChecked())
-            LBChoice << QString::number(box->property("tag").toInt());
+            chosen << QString::number(box->property("tag").toInt());
     }
-    BitBtn2->setEnabled(!LBChoice.isEmpty());
-    BitBtn5->setEnabled(!LBChoice.isEmpty());
+    BitBtn2->setEnabled(!chosen.isEmpty());
+    BitBtn5->setEnabled(!chosen.isEmpty());
 }
 
 void TFStart::setSmallestMultiplicator(int smallest)
 {
-    LBRange.clear();
+    QStringList &range = context().LBRange;
+    range.clear();
     for (int multiplicator = std::clamp(smallest, 1, 12); multiplicator <= 12; ++multiplicator)
-        LBRange << QString::number(multiplicator);
+        range << QString::number(multiplicator);
 }
 
 void TFStart::GlobalCheck(bool checked)
@@ -364,9 +363,11 @@ void TFStart::BitBtn4Click()
 
 void TFStart::BitBtn2Click()
 {
-    if (context().settings.Bouton != 0 && !m_windows.FSound->playToEnd(SoundEvent::StartDrill))
+    TFCalculator *drill = m_dialogs.drill;
+    if (!drill)
+        return;
+    if (context().settings.Bouton != 0 && !m_sounds.playToEnd(SoundEvent::StartDrill))
         Messages::show(u"Sound problem..."_s);
-    TFCalculator *drill = m_windows.FCalculator;
     drill->setWindowState(windowState());
     hide();
     drill->exec();
@@ -376,19 +377,19 @@ void TFStart::BitBtn2Click()
 
 void TFStart::BitBtn5Click()
 {
-    m_windows.PrintDlg->exec();
+    openDialog(m_dialogs.print);
     FormActivate();
 }
 
 void TFStart::BitBtn9Click()
 {
-    m_windows.FSwap->exec();
+    openDialog(m_dialogs.expert);
     FormActivate();
 }
 
 void TFStart::About1Click()
 {
-    m_windows.FAbout->exec();
+    openDialog(m_dialogs.about);
     FormActivate();
 }
 
@@ -449,7 +450,7 @@ void TFStart::BitBtn1Click()
     QCoreApplication::processEvents();
     saveChoiceAndSettings();
     if (sound)
-        m_windows.FSound->playToEnd(SoundEvent::QuitProgram);
+        m_sounds.playToEnd(SoundEvent::QuitProgram);
     m_quit = true;
     close();
     QCoreApplication::quit();
@@ -481,16 +482,17 @@ void TFStart::saveChoiceAndSettings()
 {
     const AppContext &ctx = context();
     const QString choicePath = ctx.path(ChoiceFile::RelativePath);
-    if (!TextLines::write(choicePath, LBChoice))
+    if (!TextLines::write(choicePath, ctx.LBChoice))
         Messages::show(u"Cannot create file %1"_s.arg(QDir::toNativeSeparators(choicePath)));
 
+    ProfileFile settings(ctx.path(SettingsFile::RelativePath));
     SettingsFile::QuitValues values;
     values.language = ctx.LanguageCode;
-    values.range = LBRange.isEmpty() ? ctx.settings.Range : LBRange.first().toInt();
-    values.operation = m_windows.FCalculator->operatorIndex();
+    values.range = ctx.LBRange.isEmpty() ? ctx.settings.Range : ctx.LBRange.first().toInt();
+    // Before the drill window is made, the stored operator stays.
+    values.operation = m_dialogs.drill ? m_dialogs.drill->operatorIndex() : SettingsFile::storedOperation(settings);
     values.settings = ctx.settings;
     values.background = Gradient1->spec();
-    ProfileFile settings(ctx.path(SettingsFile::RelativePath));
     SettingsFile::write(settings, values);
     if (!settings.save())
         Messages::show(u"Unable to write to %1"_s.arg(QDir::toNativeSeparators(settings.path())));

@@ -6,6 +6,7 @@
 #include <array>
 #include <functional>
 
+class EventSounds;
 class ProfileFile;
 class QAction;
 class QCheckBox;
@@ -15,8 +16,11 @@ class QLabel;
 class QMenu;
 class QPushButton;
 class QTextBrowser;
+class TFAbout;
+class TFCalculator;
+class TFSwap;
 class TGradient;
-class WindowSet;
+class TPrintDlg;
 struct AppContext;
 
 // The main window: the pupil ticks the tables to practise and starts a drill,
@@ -27,7 +31,19 @@ class TFStart : public QMainWindow
     Q_OBJECT
 
 public:
-    explicit TFStart(WindowSet &windows);
+    // The windows the start window opens; one not made (in a test) is not
+    // opened.
+    struct Dialogs
+    {
+        TFCalculator *drill = nullptr;
+        TPrintDlg *print = nullptr;
+        TFSwap *expert = nullptr;
+        TFAbout *about = nullptr;
+    };
+
+    TFStart(AppContext &context, EventSounds &sounds);
+
+    void setDialogs(const Dialogs &dialogs) { m_dialogs = dialogs; }
 
     // Start-up; false when the program can't run and must end.
     bool FormCreate();
@@ -61,13 +77,8 @@ public:
 
     bool hasQuit() const { return m_quit; }
 
-    // The chosen tables and the usable multiplicators, ascending decimal texts.
-    QStringList LBChoice;
-    QStringList LBRange;
     // The lines of the choice file as read at start-up.
     QStringList LBTmp;
-
-    bool StartupSoundPending = true;
 
     TGradient *Gradient1;
     QFrame *Panel1;
@@ -96,6 +107,14 @@ public:
     QPushButton *BitBtn6;
     QTextBrowser *htmlLite1 = nullptr;
 
+signals:
+    // After the show steps of the window itself.
+    void shown();
+    // The activation steps start.
+    void activated();
+    // Every window is to take its texts from the new language.
+    void languageSwitched();
+
 protected:
     void resizeEvent(QResizeEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
@@ -111,7 +130,7 @@ private:
         QAction *action = nullptr;
     };
 
-    AppContext &context() const;
+    AppContext &context() const { return m_context; }
     void buildMenus();
     void buildTables();
     void FormShow();
@@ -120,7 +139,9 @@ private:
     void saveChoiceAndSettings();
     void placePanels();
 
-    WindowSet &m_windows;
+    AppContext &m_context;
+    EventSounds &m_sounds;
+    Dialogs m_dialogs;
     std::array<Language, 7> m_languages;
     bool m_quit = false;
     std::function<void()> m_prepareShowSteps;

@@ -1,7 +1,7 @@
 #include "TAfterRecordDlg.h"
 
-TAfterRecordDlg::TAfterRecordDlg(WindowSet &windows)
-    : CaptionedDialog(windows, QStringLiteral("AfterRecordDlg"), QStringLiteral("vAfterRecordDlgCaption"))
+TAfterRecordDlg::TAfterRecordDlg(AppContext &context)
+    : CaptionedDialog(context, QStringLiteral("AfterRecordDlg"), QStringLiteral("vAfterRecordDlgCaption"))
 {
     LoadCaptions();
 }

@@ -1,7 +1,9 @@
 #include "TFCalculator.h"
 
+#include "AppContext.h"
 #include "Artwork.h"
 #include "ColorValue.h"
+#include "EventSounds.h"
 #include "IntervalTimer.h"
 #include "Judgement.h"
 #include "LinkLabel.h"
@@ -12,10 +14,8 @@
 #include "QuestionGenerator.h"
 #include "SettingsFile.h"
 #include "TFSound.h"
-#include "TFStart.h"
 #include "TFSwap.h"
 #include "TGradient.h"
-#include "WindowSet.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -42,27 +42,28 @@ const int Grey = 8421504;
 
 } // namespace
 
-TFCalculator::TFCalculator(WindowSet &windows)
-    : CaptionedDialog(windows, u"FCalculator"_s, QString())
+TFCalculator::TFCalculator(AppContext &context, EventSounds &sounds)
+    : CaptionedDialog(context, u"FCalculator"_s, QString())
+    , m_sounds(sounds)
     , m_soundOn(Artwork::loudspeaker(20, true))
     , m_soundOff(Artwork::loudspeaker(20, false))
 {
     ui.setupUi(this);
-    ui.Gauge1->setRange(0, 8 * context().settings.Timer1);
+    ui.Gauge1->setRange(0, 8 * context.settings.Timer1);
     connectControls();
 
     // Creation: texts, keypad colour, title and fresh counters.
     LoadCaptions();
-    TFCalculatorUi::setBackground(ui.Panel13, ColorValue::toColor(context().settings.CalcColor));
-    setWindowTitle(windows.FStart->windowTitle());
-    DrillState &drill = context().drill;
+    TFCalculatorUi::setBackground(ui.Panel13, ColorValue::toColor(context.settings.CalcColor));
+    setWindowTitle(AppContext::programTitle());
+    DrillState &drill = context.drill;
     drill.OperationCount = 0;
     drill.ErrorCount = 0;
     drill.Replaying = false;
     ui.Label8->setText(u"0"_s);
     ui.Label10->setText(u"0"_s);
     setResultColour(Grey);
-    showSoundPicture(context().settings.Bouton != 0);
+    showSoundPicture(context.settings.Bouton != 0);
 }
 
 void TFCalculator::connectControls()
@@ -236,7 +237,7 @@ void TFCalculator::FormActivate()
         kind = OperatorKind::Multiply;
     }
     const QuestionGenerator::Request request{*kind, OperatorKinds::divisionSign(ctx.LanguageCode),
-                                             m_windows.FStart->LBRange, m_windows.FStart->LBChoice,
+                                             ctx.LBRange, ctx.LBChoice,
                                              ctx.settings.Inversion};
     QuestionGenerator::chooseSign(drill, request);
     ui.Label2->setText(drill.Sign);
@@ -317,7 +318,7 @@ void TFCalculator::ShowCalcString(SoundEvent event, const QString &comment)
     }
     ui.Label12->setText(Judgement::resultLine(drill));
     ui.Label6->setText(Judgement::comment(comment));
-    m_windows.FSound->MakeSound(event);
+    m_sounds.MakeSound(event);
 }
 
 void TFCalculator::CalcMark()
@@ -383,13 +384,15 @@ void TFCalculator::FormClose()
 // The options apply from the next question; the pupil answers on.
 void TFCalculator::BitBtn6Click()
 {
-    m_windows.FSwap->exec();
+    if (m_dialogs.expert)
+        m_dialogs.expert->exec();
     restoreFocus();
 }
 
 void TFCalculator::BitBtn8Click()
 {
-    m_windows.FSound->exec();
+    if (m_dialogs.sound)
+        m_dialogs.sound->exec();
     restoreFocus();
 }
 

@@ -7,6 +7,9 @@
 
 #include <QIcon>
 
+class EventSounds;
+class TFSound;
+class TFSwap;
 
 // The drill window: poses one operation at a time from the chosen tables,
 // takes the answer from the keypad or the keyboard, judges it and keeps the
@@ -16,7 +19,17 @@ class TFCalculator : public CaptionedDialog
     Q_OBJECT
 
 public:
-    explicit TFCalculator(WindowSet &windows);
+    // The dialogs the drill window opens; one not made (in a test) is not
+    // opened.
+    struct Dialogs
+    {
+        TFSwap *expert = nullptr;
+        TFSound *sound = nullptr;
+    };
+
+    TFCalculator(AppContext &context, EventSounds &sounds);
+
+    void setDialogs(const Dialogs &dialogs) { m_dialogs = dialogs; }
 
     // Reads the texts and puts those of the fixed captions on their controls
     // at once.
@@ -75,6 +88,8 @@ private:
     void loadTextures();
 
     TFCalculatorUi ui;
+    EventSounds &m_sounds;
+    Dialogs m_dialogs;
     QIcon m_soundOn;
     QIcon m_soundOff;
     int m_resultColour = 0;

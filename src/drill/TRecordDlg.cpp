@@ -1,7 +1,7 @@
 #include "TRecordDlg.h"
 
-TRecordDlg::TRecordDlg(WindowSet &windows)
-    : CaptionedDialog(windows, QStringLiteral("RecordDlg"), QStringLiteral("vRecordDlgCaption"))
+TRecordDlg::TRecordDlg(AppContext &context)
+    : CaptionedDialog(context, QStringLiteral("RecordDlg"), QStringLiteral("vRecordDlgCaption"))
 {
     LoadCaptions();
 }

@@ -34,7 +34,7 @@ QFrame *bevel(QWidget *parent, const char *name, int y)
 
 } // namespace
 
-TFAbout::TFAbout(WindowSet &)
+TFAbout::TFAbout()
 {
     setWindowTitle(QStringLiteral("About Numerillo"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint

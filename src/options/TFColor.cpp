@@ -1,7 +1,7 @@
 #include "TFColor.h"
 
-TFColor::TFColor(WindowSet &windows)
-    : CaptionedDialog(windows, QStringLiteral("FColor"), QStringLiteral("vFcolorCaption"))
+TFColor::TFColor(AppContext &context)
+    : CaptionedDialog(context, QStringLiteral("FColor"), QStringLiteral("vFcolorCaption"))
 {
     LoadCaptions();
 }

@@ -7,5 +7,5 @@ class TFColor : public CaptionedDialog
     Q_OBJECT
 
 public:
-    explicit TFColor(WindowSet &windows);
+    explicit TFColor(AppContext &context);
 };

@@ -15,11 +15,13 @@ class TFSwap : public CaptionedDialog
     Q_OBJECT
 
 public:
-    explicit TFSwap(WindowSet &windows);
+    explicit TFSwap(AppContext &context);
 
-    // OK: the smallest multiplicator takes effect and the dialog closes. The
-    // start window also runs it at every activation, with the dialog hidden.
+    // OK: the smallest multiplicator takes effect and the dialog closes.
     void BitBtn1Click();
+    // Shows the smallest multiplicator and makes it take effect, as the
+    // start window does at every activation while the dialog is hidden.
+    void applySmallestMultiplicator(int smallest);
 
     QLabel *Label1;
     QRadioButton *RadioButton1;
@@ -29,6 +31,9 @@ public:
     UpDown *UpDown1;
     QLabel *Label3;
     QPushButton *BitBtn1;
+
+signals:
+    void smallestMultiplicatorChosen(int smallest);
 
 protected:
     void FormShow() override;

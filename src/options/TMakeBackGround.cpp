@@ -1,7 +1,7 @@
 #include "TMakeBackGround.h"
 
-TMakeBackGround::TMakeBackGround(WindowSet &windows)
-    : CaptionedDialog(windows, QStringLiteral("MakeBackGround"), QStringLiteral("vMakeBackGroundCaption"))
+TMakeBackGround::TMakeBackGround(AppContext &context)
+    : CaptionedDialog(context, QStringLiteral("MakeBackGround"), QStringLiteral("vMakeBackGroundCaption"))
 {
     LoadCaptions();
 }

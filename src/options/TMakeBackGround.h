@@ -7,5 +7,5 @@ class TMakeBackGround : public CaptionedDialog
     Q_OBJECT
 
 public:
-    explicit TMakeBackGround(WindowSet &windows);
+    explicit TMakeBackGround(AppContext &context);
 };

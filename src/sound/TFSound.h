@@ -1,45 +1,46 @@
 #pragma once
 
 #include "CaptionedDialog.h"
-#include "SoundEvent.h"
-#include "SoundPlayer.h"
-
 #include <array>
 
+class EventSounds;
 class QButtonGroup;
 class QGroupBox;
 class QLabel;
 class QProgressBar;
 class QPushButton;
 class QRadioButton;
+class TFAudio;
+class TFSoundTest;
 
 // The sound options: Silence or one of five sound sets, and the sounds of
 // the program's events from the chosen set. Besides its window it holds the
 // sound duties of the start window: checking the chosen set and the audio
-// device, and the entering, starting and quitting sounds.
+// device, and the entering sound.
 class TFSound : public CaptionedDialog
 {
     Q_OBJECT
 
 public:
-    explicit TFSound(WindowSet &windows);
+    // The windows the sound options open; one not made (in a test) is not
+    // opened.
+    struct Dialogs
+    {
+        TFAudio *editor = nullptr;
+        TFSoundTest *progress = nullptr;
+    };
 
-    // The start window's sound duties when it is shown and activated.
+    TFSound(AppContext &context, EventSounds &sounds);
+
+    void setDialogs(const Dialogs &dialogs) { m_dialogs = dialogs; }
+
+    // The start window's sound duties when it is shown and activated; the
+    // start window is drawn again after a long check or a message.
     void startWindowShowStep();
-    void startWindowActivationStep();
-
-    // Plays an event of the current set to its end; false when it failed.
-    // A failure is reported once per run, except the start button's, which
-    // the start window reports itself.
-    bool playToEnd(SoundEvent event);
-    void MakeSound(SoundEvent event);
-
-    // The short sound of mental mode: the program's default sound, without
-    // waiting for its end; silent when it can't be played.
-    void playDefaultSound();
+    void startWindowActivationStep(QWidget *startWindow);
 
     void TestAudio();
-    void TestSoundFiles();
+    void TestSoundFiles(QWidget *startWindow);
     // Checks set n, replacing unplayable entries by the default sound, and
     // makes it current. False when its file could not be read.
     bool CheckSequence(int number);
@@ -67,15 +68,19 @@ public:
     QProgressBar *PB;
     QLabel *Label2;
 
+signals:
+    // The set chosen and the titles of Silence and the five sets.
+    void soundSetChosen(int number, const QStringList &titles);
+    // Shown or confirmed: a sound set is on, or Silence.
+    void soundSwitched(bool soundOn);
+    void audioDeviceMissing();
+
 protected:
     void FormShow() override;
     // OK is the pupil's only way out: Escape does not close the window.
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    // Silence, or no audio device given to the program.
-    bool soundWorkSkipped() const;
-    SoundPlayer &sharedPlayer() const;
     void closePlayers() const;
     void setChoiceTexts();
     void showProgress(const QString &status);
@@ -83,11 +88,10 @@ private:
     bool loadCurrentList(int number, bool reportFailure) const;
     void saveCurrentList(int number) const;
     void resetToDefaults(int number, const QString &lastSentence);
-    void reportPlayFailure(const QString &path);
 
+    EventSounds &m_sounds;
+    Dialogs m_dialogs;
     QButtonGroup *m_group;
     QStringList m_choices;
-    SoundPlayer m_background;
     bool m_checkFailed = false;
-    bool m_playFailureReported = false;
 };

@@ -1,7 +1,7 @@
 #include "TPrintDlg.h"
 
-TPrintDlg::TPrintDlg(WindowSet &windows)
-    : CaptionedDialog(windows, QStringLiteral("PrintDlg"), QStringLiteral("vPrintDlgCaption"))
+TPrintDlg::TPrintDlg(AppContext &context)
+    : CaptionedDialog(context, QStringLiteral("PrintDlg"), QStringLiteral("vPrintDlgCaption"))
 {
     LoadCaptions();
 }

@@ -1,6 +1,6 @@
 #include "TRPrintAllWith.h"
 
-TRPrintAllWith::TRPrintAllWith(WindowSet &)
+TRPrintAllWith::TRPrintAllWith()
 {
     setWindowTitle(QStringLiteral("Numerillo - tables with answers"));
 }

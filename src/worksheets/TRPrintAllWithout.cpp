@@ -1,6 +1,6 @@
 #include "TRPrintAllWithout.h"
 
-TRPrintAllWithout::TRPrintAllWithout(WindowSet &)
+TRPrintAllWithout::TRPrintAllWithout()
 {
     setWindowTitle(QStringLiteral("Numerillo - tables without answers"));
 }

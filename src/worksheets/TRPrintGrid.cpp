@@ -1,6 +1,6 @@
 #include "TRPrintGrid.h"
 
-TRPrintGrid::TRPrintGrid(WindowSet &)
+TRPrintGrid::TRPrintGrid()
 {
     setWindowTitle(QStringLiteral("Numerillo - multiplication grid"));
 }

@@ -1,6 +1,6 @@
 #include "TRPrintRandom.h"
 
-TRPrintRandom::TRPrintRandom(WindowSet &)
+TRPrintRandom::TRPrintRandom()
 {
     setWindowTitle(QStringLiteral("Numerillo - random operations"));
 }

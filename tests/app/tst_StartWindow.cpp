@@ -180,7 +180,7 @@ void tst_StartWindow::readsChoiceFile()
     QVERIFY(program.start());
 
     QCOMPARE(program.ticked(), ticked);
-    QCOMPARE(program.start_window()->LBChoice, ticked);
+    QCOMPARE(program.windows->context.LBChoice, ticked);
     QCOMPARE(program.recorder.messages, messages);
     QCOMPARE(program.control(u"BitBtn2"_s)->isEnabled(), !ticked.isEmpty());
     QCOMPARE(program.control(u"BitBtn5"_s)->isEnabled(), !ticked.isEmpty());
@@ -238,11 +238,11 @@ void tst_StartWindow::invertsTheSelection()
     QVERIFY(program.open());
     program.click(1);
     program.click(3);
-    QCOMPARE(program.start_window()->LBChoice, (QStringList{"1", "3"}));
+    QCOMPARE(program.windows->context.LBChoice, (QStringList{"1", "3"}));
     QVERIFY(program.control(u"BitBtn2"_s)->isEnabled());
 
     QTest::mouseClick(program.control(u"BitBtn4"_s), Qt::LeftButton);
-    QCOMPARE(program.start_window()->LBChoice,
+    QCOMPARE(program.windows->context.LBChoice,
              (QStringList{"2", "4", "5", "6", "7", "8", "9", "10", "11", "12"}));
 }
 
@@ -251,11 +251,11 @@ void tst_StartWindow::selectAllThenInvertClearsAll()
     Program program;
     QVERIFY(program.open());
     QTest::mouseClick(program.control(u"BitBtn3"_s), Qt::LeftButton);
-    QCOMPARE(program.start_window()->LBChoice.size(), 12);
+    QCOMPARE(program.windows->context.LBChoice.size(), 12);
     QVERIFY(program.control(u"BitBtn5"_s)->isEnabled());
 
     QTest::mouseClick(program.control(u"BitBtn4"_s), Qt::LeftButton);
-    QVERIFY(program.start_window()->LBChoice.isEmpty());
+    QVERIFY(program.windows->context.LBChoice.isEmpty());
     QVERIFY(!program.control(u"BitBtn2"_s)->isEnabled());
     QVERIFY(!program.control(u"BitBtn5"_s)->isEnabled());
 }
@@ -444,8 +444,8 @@ void tst_StartWindow::smallestMultiplicatorTakesEffect()
     QVERIFY(program.start());
     TFStart *start = program.start_window();
     start->FormActivate();
-    QCOMPARE(start->LBRange.first(), u"3"_s);
-    QCOMPARE(start->LBRange.last(), u"12"_s);
+    QCOMPARE(program.windows->context.LBRange.first(), u"3"_s);
+    QCOMPARE(program.windows->context.LBRange.last(), u"12"_s);
 
     TFSwap *expert = program.windows->FSwap;
     expert->show();
@@ -454,7 +454,7 @@ void tst_StartWindow::smallestMultiplicatorTakesEffect()
     QTest::mouseClick(expert->BitBtn1, Qt::LeftButton);
     QVERIFY(!expert->isVisible());
     start->FormActivate();
-    QCOMPARE(start->LBRange, (QStringList{"4", "5", "6", "7", "8", "9", "10", "11", "12"}));
+    QCOMPARE(program.windows->context.LBRange, (QStringList{"4", "5", "6", "7", "8", "9", "10", "11", "12"}));
 
     start->BitBtn1Click();
     QCOMPARE(program.settings().readString(u"GLOBAL"_s, u"Range"_s), u"4"_s);

@@ -93,7 +93,7 @@ void tst_ExpertOptions::arrowsStopAtTheBounds()
 
     QTest::mouseClick(dialog->BitBtn1, Qt::LeftButton);
     QCOMPARE(m_windows->context.settings.Range, shown.toInt());
-    QCOMPARE(m_windows->FStart->LBRange.first(), shown);
+    QCOMPARE(m_windows->context.LBRange.first(), shown);
 }
 
 void tst_ExpertOptions::boxCannotBeTypedInto()

@@ -227,7 +227,7 @@ void tst_TFAudio::associateAndOk()
     // The test folder lies deeper than the first folder below the root, so
     // the file is stored with its full path.
     const QString file = m_program->dir.path(QStringLiteral("sounds/zz-bell.MP3"));
-    QCOMPARE(m_editor->ListBox1.entry(2), file);
+    QCOMPARE(m_program->windows->sounds.ListBox1.entry(2), file);
     QCOMPARE(m_editor->Label3->text(), native(file));
     QCOMPARE(m_editor->MP3->player.FileName, file);
 
@@ -249,7 +249,7 @@ void tst_TFAudio::associateAndOk()
     // The next opening starts unchanged, from the file.
     m_editor->show();
     QVERIFY(!m_editor->Changed);
-    QCOMPARE(m_editor->ListBox1.entry(2), answer ? file : m_program->sequenceLine(2, 3));
+    QCOMPARE(m_program->windows->sounds.ListBox1.entry(2), answer ? file : m_program->sequenceLine(2, 3));
 }
 
 void tst_TFAudio::unchangedSetAsksNothing()

@@ -88,7 +88,7 @@ void tst_TFSound::startupChecksTheSetAndSoundsEnteringOnce()
     program.start();
     QCOMPARE(program.device.played(), QStringList{"sounds/s3-1.wav"});
     QCOMPARE(program.recorder.messages, QStringList());
-    QVERIFY(!program.windows->FStart->StartupSoundPending);
+    QVERIFY(!program.windows->context.StartupSoundPending);
     // Every file was opened once by the check before the entering sound.
     QCOMPARE(program.device.opened().size(), 8 + 1);
     QCOMPARE(program.dir.read(QStringLiteral("sys/Sound3.txt")), SoundProgram::setFile(3));
@@ -145,13 +145,13 @@ void tst_TFSound::startupWithTheSetFileMissing()
                           "This sequence has been reset to sound defaults."}));
     QCOMPARE(program.device.played(), QStringList());
     QCOMPARE(program.setLines(QStringLiteral("sys/Sound3.txt")), QStringList(8, program.defaultEntry()));
-    QVERIFY(program.windows->FStart->StartupSoundPending);
+    QVERIFY(program.windows->context.StartupSoundPending);
     QCOMPARE(program.bouton(), 3);
 
     // The entering sound comes at the next showing, after a drill.
     runDrill(program);
     QCOMPARE(program.device.played(), (QStringList{"default.wav", "default.wav"}));
-    QVERIFY(!program.windows->FStart->StartupSoundPending);
+    QVERIFY(!program.windows->context.StartupSoundPending);
 }
 
 void tst_TFSound::startupWithoutAnAudioDevice()
@@ -188,9 +188,9 @@ void tst_TFSound::startupWithAnUnplayableDefaultSound()
     QCOMPARE(program.setLines(QStringLiteral("sys/Sound1.txt")), QStringList(8, program.defaultEntry()));
     QCOMPARE(program.device.played(), QStringList());
     // The activation checked the files of the reset set again.
-    QVERIFY(program.windows->FStart->StartupSoundPending);
+    QVERIFY(program.windows->context.StartupSoundPending);
     QVERIFY(program.windows->FSoundTest->isHidden());
-    QCOMPARE(program.windows->FSoundTest->PB1->value(), 8);
+    QCOMPARE(program.windows->FSoundTest->findChild<QProgressBar *>(QStringLiteral("PB1"))->value(), 8);
 }
 
 void tst_TFSound::silenceSoundsNothing()
@@ -199,7 +199,7 @@ void tst_TFSound::silenceSoundsNothing()
     program.create();
     program.start();
     for (int event = 1; event <= 8; ++event)
-        program.windows->FSound->MakeSound(static_cast<SoundEvent>(event));
+        program.windows->sounds.MakeSound(static_cast<SoundEvent>(event));
     runDrill(program);
     program.windows->FStart->BitBtn1Click();
     QCOMPARE(program.device.log, QStringList());
@@ -214,7 +214,7 @@ void tst_TFSound::withoutAnInstalledDeviceNothingIsChecked()
     WindowSet windows(dir.path());
     QVERIFY(windows.create());
     windows.FStart->showAndActivate();
-    windows.FSound->MakeSound(SoundEvent::WrongAnswer);
+    windows.sounds.MakeSound(SoundEvent::WrongAnswer);
     windows.FStart->BitBtn1Click();
     QCOMPARE(recorder.messages, QStringList());
     QVERIFY(!dir.exists(QStringLiteral("sys/Sound1.txt")));
@@ -236,7 +236,7 @@ void tst_TFSound::eventsSoundTheirEntry()
     program.create();
     program.start();
     program.device.log.clear();
-    program.windows->FSound->MakeSound(static_cast<SoundEvent>(event));
+    program.windows->sounds.MakeSound(static_cast<SoundEvent>(event));
     const QString name = QStringLiteral("sounds/s4-%1.wav").arg(event);
     QCOMPARE(program.device.log, (QStringList{"open " + name, "play " + name, "close " + name}));
 }
@@ -248,11 +248,11 @@ void tst_TFSound::aFailingEventSoundIsReportedOncePerRun()
     program.start();
     program.dir.remove(QStringLiteral("sounds/s1-4.wav"));
     program.dir.remove(QStringLiteral("sounds/s1-6.wav"));
-    TFSound *sound = program.windows->FSound;
-    sound->MakeSound(SoundEvent::WrongAnswer);
-    sound->MakeSound(SoundEvent::LateWrongAnswer);
-    sound->MakeSound(SoundEvent::WrongAnswer);
-    sound->MakeSound(SoundEvent::RightAnswer);
+    EventSounds &sounds = program.windows->sounds;
+    sounds.MakeSound(SoundEvent::WrongAnswer);
+    sounds.MakeSound(SoundEvent::LateWrongAnswer);
+    sounds.MakeSound(SoundEvent::WrongAnswer);
+    sounds.MakeSound(SoundEvent::RightAnswer);
     QCOMPARE(program.recorder.messages.size(), 1);
     QVERIFY(program.recorder.messages[0].startsWith(
         QStringLiteral("Sound problem...\r\n%1").arg(program.dir.path(QStringLiteral("sounds/s1-4.wav")))));
@@ -295,12 +295,12 @@ void tst_TFSound::mentalModeSoundDoesNotWait()
     program.create();
     program.start();
     program.device.log.clear();
-    program.windows->FSound->playDefaultSound();
+    program.windows->sounds.playDefaultSound();
     QCOMPARE(program.device.log, (QStringList{"open default.wav", "start default.wav"}));
 
     program.device.log.clear();
     program.windows->context.settings.Bouton = 0;
-    program.windows->FSound->playDefaultSound();
+    program.windows->sounds.playDefaultSound();
     QCOMPARE(program.device.log, QStringList());
 }
 
@@ -356,7 +356,7 @@ void tst_TFSound::choosingASetChecksAndRepairsIt()
     QVERIFY(options->BitBtn1->isEnabled());
 
     // The set sounds at once, before OK.
-    options->MakeSound(SoundEvent::RightAnswer);
+    program.windows->sounds.MakeSound(SoundEvent::RightAnswer);
     QCOMPARE(program.device.played(), QStringList{"sounds/s4-3.wav"});
 }
 
@@ -379,7 +379,7 @@ void tst_TFSound::choosingAnUnreadableSet()
                                  .arg(program.dir.path(QStringLiteral("sys/Sound%1.txt").arg(number)))});
         QVERIFY(options->BitBtn8->isEnabled());
         QVERIFY(options->BitBtn1->isEnabled());
-        QCOMPARE(program.windows->FAudio->ListBox1.entries(), QStringList(8, program.defaultEntry()));
+        QCOMPARE(program.windows->sounds.ListBox1.entries(), QStringList(8, program.defaultEntry()));
     }
     QVERIFY(!program.dir.exists(QStringLiteral("sys/Sound5.txt")));
     QVERIFY(QFileInfo(program.dir.path(QStringLiteral("sys/Sound2.txt"))).isDir());
@@ -426,7 +426,7 @@ void tst_TFSound::okWithSilenceTurnsTheSoundOff()
     QVERIFY(!showsSoundOn(program.windows->FCalculator));
     QCOMPARE(program.recorder.messages, QStringList());
     program.device.log.clear();
-    program.windows->FSound->MakeSound(SoundEvent::RightAnswer);
+    program.windows->sounds.MakeSound(SoundEvent::RightAnswer);
     QCOMPARE(program.device.log, QStringList());
 
     // Back to a set, on a machine that lost its device meanwhile.
@@ -452,8 +452,8 @@ void tst_TFSound::editOpensTheEditorOnTheCurrentSet()
     });
     QTest::mouseClick(options->BitBtn3, Qt::LeftButton);
     QVERIFY(shown);
-    QCOMPARE(editor->FileName, program.dir.path(QStringLiteral("sys/Sound2.txt")));
-    QCOMPARE(editor->ListBox1.entry(0), program.sequenceLine(2, 1));
+    QCOMPARE(program.windows->sounds.FileName, program.dir.path(QStringLiteral("sys/Sound2.txt")));
+    QCOMPARE(program.windows->sounds.ListBox1.entry(0), program.sequenceLine(2, 1));
     QVERIFY(program.recorder.questions.isEmpty());
 }
 
