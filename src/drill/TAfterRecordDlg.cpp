@@ -1,7 +1,9 @@
 #include "TAfterRecordDlg.h"
 
+using namespace Qt::StringLiterals;
+
 TAfterRecordDlg::TAfterRecordDlg(AppContext &context)
-    : CaptionedDialog(context, QStringLiteral("AfterRecordDlg"), QStringLiteral("vAfterRecordDlgCaption"))
+    : CaptionedDialog(context, u"AfterRecordDlg"_s, u"vAfterRecordDlgCaption"_s)
 {
     LoadCaptions();
 }

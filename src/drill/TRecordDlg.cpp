@@ -1,7 +1,9 @@
 #include "TRecordDlg.h"
 
+using namespace Qt::StringLiterals;
+
 TRecordDlg::TRecordDlg(AppContext &context)
-    : CaptionedDialog(context, QStringLiteral("RecordDlg"), QStringLiteral("vRecordDlgCaption"))
+    : CaptionedDialog(context, u"RecordDlg"_s, u"vRecordDlgCaption"_s)
 {
     LoadCaptions();
 }

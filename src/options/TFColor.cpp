@@ -1,7 +1,9 @@
 #include "TFColor.h"
 
+using namespace Qt::StringLiterals;
+
 TFColor::TFColor(AppContext &context)
-    : CaptionedDialog(context, QStringLiteral("FColor"), QStringLiteral("vFcolorCaption"))
+    : CaptionedDialog(context, u"FColor"_s, u"vFcolorCaption"_s)
 {
     LoadCaptions();
 }

@@ -1,7 +1,9 @@
 #include "TMakeBackGround.h"
 
+using namespace Qt::StringLiterals;
+
 TMakeBackGround::TMakeBackGround(AppContext &context)
-    : CaptionedDialog(context, QStringLiteral("MakeBackGround"), QStringLiteral("vMakeBackGroundCaption"))
+    : CaptionedDialog(context, u"MakeBackGround"_s, u"vMakeBackGroundCaption"_s)
 {
     LoadCaptions();
 }

@@ -6,6 +6,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 const QByteArray Utf8ByteOrderMark("\xEF\xBB\xBF");
@@ -146,7 +148,7 @@ void ProfileFile::writeInteger(const QString &section, const QString &key, int v
 
 void ProfileFile::writeBool(const QString &section, const QString &key, bool value)
 {
-    writeString(section, key, value ? QStringLiteral("1") : QStringLiteral("0"));
+    writeString(section, key, value ? u"1"_s : u"0"_s);
 }
 
 bool ProfileFile::save(QString *errorText) const

@@ -2,12 +2,14 @@
 
 #include "PathNames.h"
 
+using namespace Qt::StringLiterals;
+
 namespace SoundEntry {
 
 QString resolve(const QString &appDir, const QString &entry)
 {
     // The prefix is matched letter for letter: "AppDir\..." is a full path.
-    const QString path = entry.startsWith(QStringLiteral("appdir")) ? appDir + entry.mid(7) : entry;
+    const QString path = entry.startsWith(u"appdir"_s) ? appDir + entry.mid(7) : entry;
     return PathNames::findIgnoringCase(PathNames::fromStored(path));
 }
 
@@ -25,7 +27,7 @@ QString storedForm(const QString &appDir, const QString &file)
     const QString firstFolder = u'/' + belowRoot.left(separator + 1);
     if (firstFolder.toLower() != appDir.toLower())
         return file;
-    return QStringLiteral("appdir") + belowRoot.mid(separator);
+    return u"appdir"_s + belowRoot.mid(separator);
 }
 
 } // namespace SoundEntry

@@ -4,6 +4,8 @@
 #include "SoundEntry.h"
 #include "TextLines.h"
 
+using namespace Qt::StringLiterals;
+
 SoundSequence::SoundSequence()
     : m_entries(EntryCount)
 {
@@ -11,7 +13,7 @@ SoundSequence::SoundSequence()
 
 QString SoundSequence::defaultEntry(const QString &appDir)
 {
-    return appDir + QStringLiteral("default.wav");
+    return appDir + u"default.wav"_s;
 }
 
 SoundSequence SoundSequence::defaults(const QString &appDir)
@@ -23,7 +25,7 @@ SoundSequence SoundSequence::defaults(const QString &appDir)
 
 QString SoundSequence::filePath(const QString &appDir, int number)
 {
-    return PathNames::findIgnoringCase(appDir + QStringLiteral("sys/Sound%1.txt").arg(number));
+    return PathNames::findIgnoringCase(appDir + u"sys/Sound%1.txt"_s.arg(number));
 }
 
 std::optional<SoundSequence> SoundSequence::load(const QString &path, const QString &appDir)

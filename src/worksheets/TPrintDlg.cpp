@@ -1,7 +1,9 @@
 #include "TPrintDlg.h"
 
+using namespace Qt::StringLiterals;
+
 TPrintDlg::TPrintDlg(AppContext &context)
-    : CaptionedDialog(context, QStringLiteral("PrintDlg"), QStringLiteral("vPrintDlgCaption"))
+    : CaptionedDialog(context, u"PrintDlg"_s, u"vPrintDlgCaption"_s)
 {
     LoadCaptions();
 }

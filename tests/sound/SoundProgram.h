@@ -24,7 +24,7 @@ public:
     static QByteArray setFile(int number);
     QString sequenceLine(int number, int event) const;
     QStringList setLines(const QString &relative) const;
-    QString defaultEntry() const { return dir.path() + QStringLiteral("default.wav"); }
+    QString defaultEntry() const;
     int bouton() const;
 
     AppDirFixture dir;

@@ -18,6 +18,8 @@
 #include <QTest>
 #include <QTreeView>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 void choose(QWidget *window, const QString &name)
@@ -80,9 +82,9 @@ void tst_TFAudio::setUp(bool answer)
 {
     m_program.reset();
     m_program = std::make_unique<SoundProgram>(2, answer);
-    m_program->dir.write(QStringLiteral("sounds/zz-bell.MP3"), FakeAudioDevice::sound());
-    m_program->dir.write(QStringLiteral("sounds/notes.txt"), "not a sound");
-    m_program->dir.write(QStringLiteral("sounds/empty/readme.txt"), "nothing here");
+    m_program->dir.write(u"sounds/zz-bell.MP3"_s, FakeAudioDevice::sound());
+    m_program->dir.write(u"sounds/notes.txt"_s, "not a sound");
+    m_program->dir.write(u"sounds/empty/readme.txt"_s, "nothing here");
     m_program->create();
     m_program->start();
     m_program->windows->FSound->show(); // its titles come from sys/SoundStr.txt
@@ -100,14 +102,14 @@ void tst_TFAudio::showsTheSetWithItsFirstEvent()
 {
     m_editor->show();
     QCOMPARE(m_editor->windowTitle(), QString());
-    QCOMPARE(m_editor->findChild<QRadioButton *>(QStringLiteral("Event6"))->text(), u"Event 6 (6)");
-    QVERIFY(m_editor->findChild<QRadioButton *>(QStringLiteral("Event1"))->isChecked());
-    QCOMPARE(m_editor->findChild<QGroupBox *>(QStringLiteral("RadioGroup1"))->title(), u"Events for \"Set B\" ");
-    QCOMPARE(m_editor->findChild<QLineEdit *>(QStringLiteral("Edit1"))->text(), u"Set B");
-    QCOMPARE(m_editor->findChild<QLabel *>(QStringLiteral("Label2"))->text(), u"Sound file for event (1)");
-    QCOMPARE(m_editor->findChild<QLabel *>(QStringLiteral("Label3"))->text(),
-             native(m_program->dir.path(QStringLiteral("sounds/s2-1.wav"))));
-    QVERIFY(m_editor->findChild<QWidget *>(QStringLiteral("Panel1"))->isHidden());
+    QCOMPARE(m_editor->findChild<QRadioButton *>(u"Event6"_s)->text(), u"Event 6 (6)");
+    QVERIFY(m_editor->findChild<QRadioButton *>(u"Event1"_s)->isChecked());
+    QCOMPARE(m_editor->findChild<QGroupBox *>(u"RadioGroup1"_s)->title(), u"Events for \"Set B\" ");
+    QCOMPARE(m_editor->findChild<QLineEdit *>(u"Edit1"_s)->text(), u"Set B");
+    QCOMPARE(m_editor->findChild<QLabel *>(u"Label2"_s)->text(), u"Sound file for event (1)");
+    QCOMPARE(m_editor->findChild<QLabel *>(u"Label3"_s)->text(),
+             native(m_program->dir.path(u"sounds/s2-1.wav"_s)));
+    QVERIFY(m_editor->findChild<QWidget *>(u"Panel1"_s)->isHidden());
     QCOMPARE(m_editor->width(), 427);
     QCOMPARE(m_program->recorder.messages, QStringList());
 }
@@ -124,21 +126,21 @@ void tst_TFAudio::selectingAnEventShowsItsFile()
 {
     QFETCH(int, event);
     m_editor->show();
-    choose(m_editor, QStringLiteral("Event%1").arg(event));
-    const QString file = m_program->dir.path(QStringLiteral("sounds/s2-%1.wav").arg(event));
-    QCOMPARE(m_editor->Label2->text(), QStringLiteral("Sound file for event (%1)").arg(event));
+    choose(m_editor, u"Event%1"_s.arg(event));
+    const QString file = m_program->dir.path(u"sounds/s2-%1.wav"_s.arg(event));
+    QCOMPARE(m_editor->Label2->text(), u"Sound file for event (%1)"_s.arg(event));
     QCOMPARE(m_editor->Label3->text(), native(file));
     QCOMPARE(m_editor->MP3->player.FileName, file);
-    QCOMPARE(m_editor->GroupBox3->title(), QStringLiteral("Event %1 (%1)").arg(event));
+    QCOMPARE(m_editor->GroupBox3->title(), u"Event %1 (%1)"_s.arg(event));
 }
 
 void tst_TFAudio::eventTitlesMissing()
 {
-    m_program->dir.remove(QStringLiteral("sys/en-soundevents.txt"));
+    m_program->dir.remove(u"sys/en-soundevents.txt"_s);
     m_editor->show();
     QCOMPARE(m_program->recorder.messages,
-             QStringList{QStringLiteral("Cannot open file %1")
-                             .arg(native(m_program->dir.path(QStringLiteral("sys/en-soundevents.txt"))))});
+             QStringList{u"Cannot open file %1"_s
+                             .arg(native(m_program->dir.path(u"sys/en-soundevents.txt"_s)))});
     // The titles read before stay.
     QCOMPARE(m_editor->Events[1]->text(), u"Event 2 (2)");
 }
@@ -150,7 +152,7 @@ void tst_TFAudio::browserOpensOnTheSoundsFolder()
     QVERIFY(m_editor->Panel1->isVisible());
     QVERIFY(!m_editor->BitBtn1->isEnabled());
     QCOMPARE(m_editor->width(), 634);
-    const QString sounds = m_program->dir.path(QStringLiteral("sounds"));
+    const QString sounds = m_program->dir.path(u"sounds"_s);
     QCOMPARE(m_editor->Label1->text(), native(sounds));
     QCOMPARE(m_editor->DriveComboBox1->currentText(), u"/");
 
@@ -159,12 +161,12 @@ void tst_TFAudio::browserOpensOnTheSoundsFolder()
     QCOMPARE(files->item(0)->text(), u"s1-1.wav");
     QCOMPARE(files->item(files->count() - 1)->text(), u"zz-bell.MP3");
     QCOMPARE(files->currentRow(), 0);
-    QCOMPARE(m_editor->MP2->player.FileName, sounds + QStringLiteral("/s1-1.wav"));
+    QCOMPARE(m_editor->MP2->player.FileName, sounds + u"/s1-1.wav"_s);
     QVERIFY(m_editor->MP2->isVisible());
     QVERIFY(m_editor->BitBtn4->isEnabled());
 
     clickRow(files, 3);
-    QCOMPARE(m_editor->MP2->player.FileName, sounds + QStringLiteral("/s1-4.wav"));
+    QCOMPARE(m_editor->MP2->player.FileName, sounds + u"/s1-4.wav"_s);
 
     // A double click plays the file at once.
     m_program->device.log.clear();
@@ -199,7 +201,7 @@ void tst_TFAudio::aFolderWithoutSoundsDisablesAssociate()
     folders->scrollTo(empty);
     QTest::mouseClick(folders->viewport(), Qt::LeftButton, {}, folders->visualRect(empty).center());
 
-    QCOMPARE(m_editor->Label1->text(), native(m_program->dir.path(QStringLiteral("sounds/empty"))));
+    QCOMPARE(m_editor->Label1->text(), native(m_program->dir.path(u"sounds/empty"_s)));
     QCOMPARE(m_editor->FileListBox1->count(), 0);
     QVERIFY(!m_editor->BitBtn4->isEnabled());
     QVERIFY(m_editor->MP2->isHidden());
@@ -216,17 +218,17 @@ void tst_TFAudio::associateAndOk()
 {
     QFETCH(bool, answer);
     setUp(answer);
-    const QByteArray before = m_program->dir.read(QStringLiteral("sys/Sound2.txt"));
+    const QByteArray before = m_program->dir.read(u"sys/Sound2.txt"_s);
 
     m_editor->show();
-    choose(m_editor, QStringLiteral("Event3"));
+    choose(m_editor, u"Event3"_s);
     QTest::mouseClick(m_editor->BitBtn1, Qt::LeftButton);
     clickRow(m_editor->FileListBox1, m_editor->FileListBox1->count() - 1);
     QTest::mouseClick(m_editor->BitBtn4, Qt::LeftButton);
 
     // The test folder lies deeper than the first folder below the root, so
     // the file is stored with its full path.
-    const QString file = m_program->dir.path(QStringLiteral("sounds/zz-bell.MP3"));
+    const QString file = m_program->dir.path(u"sounds/zz-bell.MP3"_s);
     QCOMPARE(m_program->windows->sounds.ListBox1.entry(2), file);
     QCOMPARE(m_editor->Label3->text(), native(file));
     QCOMPARE(m_editor->MP3->player.FileName, file);
@@ -235,15 +237,15 @@ void tst_TFAudio::associateAndOk()
     QCOMPARE(m_program->recorder.questions, QStringList{"\"Set B\" has been changed. Save it?"});
     QVERIFY(m_editor->isHidden());
     QVERIFY(m_editor->Panel1->isHidden());
-    QStringList expected = m_program->setLines(QStringLiteral("sys/Sound2.txt"));
+    QStringList expected = m_program->setLines(u"sys/Sound2.txt"_s);
     if (answer) {
         QCOMPARE(expected[2], file);
         expected[2] = m_program->sequenceLine(2, 3);
         QCOMPARE(expected.join(u"\r\n").toLatin1() + "\r\n", before);
     } else {
-        QCOMPARE(m_program->dir.read(QStringLiteral("sys/Sound2.txt")), before);
+        QCOMPARE(m_program->dir.read(u"sys/Sound2.txt"_s), before);
     }
-    QCOMPARE(m_program->dir.read(QStringLiteral("sys/SoundStr.txt")),
+    QCOMPARE(m_program->dir.read(u"sys/SoundStr.txt"_s),
              "No sound\r\nSet A\r\nSet B\r\nSet C\r\nSet D\r\nSet E\r\n");
 
     // The next opening starts unchanged, from the file.
@@ -254,13 +256,13 @@ void tst_TFAudio::associateAndOk()
 
 void tst_TFAudio::unchangedSetAsksNothing()
 {
-    m_program->dir.remove(QStringLiteral("sys/SoundStr.txt"));
-    const QByteArray before = m_program->dir.read(QStringLiteral("sys/Sound2.txt"));
+    m_program->dir.remove(u"sys/SoundStr.txt"_s);
+    const QByteArray before = m_program->dir.read(u"sys/Sound2.txt"_s);
     m_editor->show();
     QTest::mouseClick(m_editor->BitBtn2, Qt::LeftButton);
     QCOMPARE(m_program->recorder.questions, QStringList());
-    QCOMPARE(m_program->dir.read(QStringLiteral("sys/Sound2.txt")), before);
-    QCOMPARE(m_program->dir.read(QStringLiteral("sys/SoundStr.txt")),
+    QCOMPARE(m_program->dir.read(u"sys/Sound2.txt"_s), before);
+    QCOMPARE(m_program->dir.read(u"sys/SoundStr.txt"_s),
              "No sound\r\nSet A\r\nSet B\r\nSet C\r\nSet D\r\nSet E\r\n");
 }
 
@@ -272,7 +274,7 @@ void tst_TFAudio::titleIsLimitedAndSavedWhateverTheAnswer()
     QLineEdit *title = m_editor->Edit1;
     title->setFocus();
     title->selectAll();
-    QTest::keyClicks(title, QStringLiteral("Birdsong at dawn"));
+    QTest::keyClicks(title, u"Birdsong at dawn"_s);
     QCOMPARE(title->text(), u"Birdsong a");
     QTest::keyClick(title, Qt::Key_Tab);
 
@@ -285,11 +287,11 @@ void tst_TFAudio::titleIsLimitedAndSavedWhateverTheAnswer()
     // not the old title.
     QTest::mouseClick(m_editor->BitBtn1, Qt::LeftButton);
     QTest::mouseClick(m_editor->BitBtn4, Qt::LeftButton);
-    const QByteArray before = m_program->dir.read(QStringLiteral("sys/Sound2.txt"));
+    const QByteArray before = m_program->dir.read(u"sys/Sound2.txt"_s);
     QTest::mouseClick(m_editor->BitBtn2, Qt::LeftButton);
     QCOMPARE(m_program->recorder.questions, QStringList{"\"Birdsong a\" has been changed. Save it?"});
-    QCOMPARE(m_program->dir.read(QStringLiteral("sys/Sound2.txt")), before);
-    QCOMPARE(m_program->dir.read(QStringLiteral("sys/SoundStr.txt")),
+    QCOMPARE(m_program->dir.read(u"sys/Sound2.txt"_s), before);
+    QCOMPARE(m_program->dir.read(u"sys/SoundStr.txt"_s),
              "No sound\r\nSet A\r\nBirdsong a\r\nSet C\r\nSet D\r\nSet E\r\n");
 }
 

@@ -4,11 +4,13 @@
 #include <QFile>
 #include <QFileInfo>
 
+using namespace Qt::StringLiterals;
+
 AppDirFixture::AppDirFixture()
 {
-    QDir(m_dir.path()).mkpath(QStringLiteral("sys"));
-    write(QStringLiteral("sys/multable.ini"), QByteArray());
-    write(QStringLiteral("sys/choices.txt"), QByteArray());
+    QDir(m_dir.path()).mkpath(u"sys"_s);
+    write(u"sys/multable.ini"_s, QByteArray());
+    write(u"sys/choices.txt"_s, QByteArray());
 }
 
 QString AppDirFixture::path() const

@@ -91,7 +91,7 @@ struct Program
 
 } // namespace
 
-class tst_StartWindow : public QObject
+class tst_TFStart : public QObject
 {
     Q_OBJECT
 
@@ -120,7 +120,7 @@ private slots:
     void smallestMultiplicatorTakesEffect();
 };
 
-void tst_StartWindow::refusesToStartWithoutSettings()
+void tst_TFStart::refusesToStartWithoutSettings()
 {
     Program program;
     program.dir.remove(u"sys/multable.ini"_s);
@@ -130,7 +130,7 @@ void tst_StartWindow::refusesToStartWithoutSettings()
     QVERIFY(!program.dir.exists(u"sys/enOpSel.txt"_s));
 }
 
-void tst_StartWindow::writesOperatorListsOnFirstRun()
+void tst_TFStart::writesOperatorListsOnFirstRun()
 {
     Program program;
     program.dir.write(u"sys/frOpSel.txt"_s, "old\r\n");
@@ -143,7 +143,7 @@ void tst_StartWindow::writesOperatorListsOnFirstRun()
                         "Operateur: Al\xe9\x61toire\r\n"));
 }
 
-void tst_StartWindow::leavesOperatorListsOnLaterRuns()
+void tst_TFStart::leavesOperatorListsOnLaterRuns()
 {
     Program program;
     program.dir.write(u"sys/enOpSel.txt"_s, "mine\r\n");
@@ -152,7 +152,7 @@ void tst_StartWindow::leavesOperatorListsOnLaterRuns()
     QVERIFY(!program.dir.exists(u"sys/frOpSel.txt"_s));
 }
 
-void tst_StartWindow::readsChoiceFile_data()
+void tst_TFStart::readsChoiceFile_data()
 {
     QTest::addColumn<QByteArray>("choices");
     QTest::addColumn<QStringList>("ticked");
@@ -171,7 +171,7 @@ void tst_StartWindow::readsChoiceFile_data()
         << QStringList{u"'\u00ff\u0000\u0001' is not a valid integer value"_s};
 }
 
-void tst_StartWindow::readsChoiceFile()
+void tst_TFStart::readsChoiceFile()
 {
     QFETCH(QByteArray, choices);
     QFETCH(QStringList, ticked);
@@ -186,7 +186,7 @@ void tst_StartWindow::readsChoiceFile()
     QCOMPARE(program.control(u"BitBtn5"_s)->isEnabled(), !ticked.isEmpty());
 }
 
-void tst_StartWindow::readsSettingsWhenChoiceFileIsMissing()
+void tst_TFStart::readsSettingsWhenChoiceFileIsMissing()
 {
     Program program("[SON]\r\nBouton=3\r\n[GLOBAL]\r\nRange=5\r\n");
     program.dir.remove(u"sys/choices.txt"_s);
@@ -199,7 +199,7 @@ void tst_StartWindow::readsSettingsWhenChoiceFileIsMissing()
     QCOMPARE(program.windows->context.settings.Range, 5);
 }
 
-void tst_StartWindow::languageMenu_data()
+void tst_TFStart::languageMenu_data()
 {
     QTest::addColumn<QByteArray>("settings");
     QTest::addColumn<QString>("tickedItem");
@@ -212,7 +212,7 @@ void tst_StartWindow::languageMenu_data()
     QTest::newRow("stored language without a file") << QByteArray("[GLOBAL]\r\nLanguage=it") << "It" << "";
 }
 
-void tst_StartWindow::languageMenu()
+void tst_TFStart::languageMenu()
 {
     QFETCH(QByteArray, settings);
     QFETCH(QString, tickedItem);
@@ -232,7 +232,7 @@ void tst_StartWindow::languageMenu()
     QCOMPARE(program.control(u"BitBtn1"_s)->text(), quitCaption);
 }
 
-void tst_StartWindow::invertsTheSelection()
+void tst_TFStart::invertsTheSelection()
 {
     Program program;
     QVERIFY(program.open());
@@ -246,7 +246,7 @@ void tst_StartWindow::invertsTheSelection()
              (QStringList{"2", "4", "5", "6", "7", "8", "9", "10", "11", "12"}));
 }
 
-void tst_StartWindow::selectAllThenInvertClearsAll()
+void tst_TFStart::selectAllThenInvertClearsAll()
 {
     Program program;
     QVERIFY(program.open());
@@ -262,7 +262,7 @@ void tst_StartWindow::selectAllThenInvertClearsAll()
 
 // The pupil sees the start window at once; the other windows are made after
 // its first drawing, and only then do its show steps run, since they use them.
-void tst_StartWindow::showsTheStartWindowBeforeMakingTheOthers()
+void tst_TFStart::showsTheStartWindowBeforeMakingTheOthers()
 {
     Program program("[GLOBAL]\r\nRange=5\r\n", "2\r\n");
     program.windows = std::make_unique<WindowSet>(program.dir.path());
@@ -283,7 +283,7 @@ void tst_StartWindow::showsTheStartWindowBeforeMakingTheOthers()
 
 // A start window that is not drawn at once finishes its start-up from a
 // timer; the drawing that follows later must not start it again.
-void tst_StartWindow::finishesStartupOnceEvenWithoutDrawing()
+void tst_TFStart::finishesStartupOnceEvenWithoutDrawing()
 {
     Program program;
     program.windows = std::make_unique<WindowSet>(program.dir.path());
@@ -300,7 +300,7 @@ void tst_StartWindow::finishesStartupOnceEvenWithoutDrawing()
     program.start_window()->BitBtn1Click();
 }
 
-void tst_StartWindow::startIsTheDefaultAndQuitHasTheFocus()
+void tst_TFStart::startIsTheDefaultAndQuitHasTheFocus()
 {
     Program program({}, "4\r\n");
     QVERIFY(program.open());
@@ -328,7 +328,7 @@ void tst_StartWindow::startIsTheDefaultAndQuitHasTheFocus()
     program.start_window()->BitBtn1Click();
 }
 
-void tst_StartWindow::quitWritesChoiceAndSettings_data()
+void tst_TFStart::quitWritesChoiceAndSettings_data()
 {
     QTest::addColumn<QString>("way");
     QTest::newRow("quit button") << "button";
@@ -336,7 +336,7 @@ void tst_StartWindow::quitWritesChoiceAndSettings_data()
     QTest::newRow("close box") << "close";
 }
 
-void tst_StartWindow::quitWritesChoiceAndSettings()
+void tst_TFStart::quitWritesChoiceAndSettings()
 {
     QFETCH(QString, way);
     Program program("[PARENTS]\r\nNote=keep me\r\n[GLOBAL]\r\nCalcColor=0x7F87\r\nLanguage=en\r\n", "2\r\n");
@@ -361,7 +361,7 @@ void tst_StartWindow::quitWritesChoiceAndSettings()
     QVERIFY(program.recorder.messages.isEmpty());
 }
 
-void tst_StartWindow::quitWithoutTicksWritesEmptyChoice()
+void tst_TFStart::quitWithoutTicksWritesEmptyChoice()
 {
     Program program({}, "3\r\n");
     QVERIFY(program.open());
@@ -371,7 +371,7 @@ void tst_StartWindow::quitWithoutTicksWritesEmptyChoice()
     QCOMPARE(program.dir.read(u"sys/choices.txt"_s), QByteArray());
 }
 
-void tst_StartWindow::quitShowsLoudspeakerOnlyWithSound_data()
+void tst_TFStart::quitShowsLoudspeakerOnlyWithSound_data()
 {
     QTest::addColumn<int>("bouton");
     QTest::addColumn<bool>("shown");
@@ -379,7 +379,7 @@ void tst_StartWindow::quitShowsLoudspeakerOnlyWithSound_data()
     QTest::newRow("sound set 2") << 2 << true;
 }
 
-void tst_StartWindow::quitShowsLoudspeakerOnlyWithSound()
+void tst_TFStart::quitShowsLoudspeakerOnlyWithSound()
 {
     QFETCH(int, bouton);
     QFETCH(bool, shown);
@@ -391,7 +391,7 @@ void tst_StartWindow::quitShowsLoudspeakerOnlyWithSound()
 }
 
 // A folder in the way of each file stands for a disk that refuses the writes.
-void tst_StartWindow::quitEndsEvenWhenFilesCannotBeWritten()
+void tst_TFStart::quitEndsEvenWhenFilesCannotBeWritten()
 {
     Program program("[SON]\r\nBouton=0\r\n");
     QVERIFY(program.start());
@@ -408,7 +408,7 @@ void tst_StartWindow::quitEndsEvenWhenFilesCannotBeWritten()
                           u"Unable to write to "_s + native(u"sys/multable.ini"_s)}));
 }
 
-void tst_StartWindow::switchesLanguageAtOnce()
+void tst_TFStart::switchesLanguageAtOnce()
 {
     Program program("[GLOBAL]\r\nLanguage=en\r\n");
     QVERIFY(program.start());
@@ -426,7 +426,7 @@ void tst_StartWindow::switchesLanguageAtOnce()
     expert->BitBtn1Click();
 }
 
-void tst_StartWindow::switchedLanguageIsWrittenOnlyAtQuit()
+void tst_TFStart::switchedLanguageIsWrittenOnlyAtQuit()
 {
     Program program("[GLOBAL]\r\nLanguage=en\r\n");
     QVERIFY(program.start());
@@ -438,7 +438,7 @@ void tst_StartWindow::switchedLanguageIsWrittenOnlyAtQuit()
 
 // The pupil's smallest multiplicator survives the start window's activation,
 // and the quit writes it back.
-void tst_StartWindow::smallestMultiplicatorTakesEffect()
+void tst_TFStart::smallestMultiplicatorTakesEffect()
 {
     Program program("[GLOBAL]\r\nRange=3\r\n");
     QVERIFY(program.start());
@@ -460,5 +460,5 @@ void tst_StartWindow::smallestMultiplicatorTakesEffect()
     QCOMPARE(program.settings().readString(u"GLOBAL"_s, u"Range"_s), u"4"_s);
 }
 
-QTEST_MAIN(tst_StartWindow)
-#include "tst_StartWindow.moc"
+QTEST_MAIN(tst_TFStart)
+#include "tst_TFStart.moc"

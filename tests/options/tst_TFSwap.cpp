@@ -16,7 +16,7 @@
 
 using namespace Qt::StringLiterals;
 
-class tst_ExpertOptions : public QObject
+class tst_TFSwap : public QObject
 {
     Q_OBJECT
 
@@ -36,7 +36,7 @@ private:
     std::unique_ptr<WindowSet> m_windows;
 };
 
-TFSwap *tst_ExpertOptions::open(const QByteArray &settings)
+TFSwap *tst_TFSwap::open(const QByteArray &settings)
 {
     m_windows.reset();
     m_dir = std::make_unique<AppDirFixture>();
@@ -46,14 +46,14 @@ TFSwap *tst_ExpertOptions::open(const QByteArray &settings)
                                   "vCrossYesRadioBtnCaption=Yes\r\nvCrossNoRadioBtnCaption=No\r\n"
                                   "vSmallestMultiplicatorLbl=Smallest multiplicator:\r\n");
     m_windows = std::make_unique<WindowSet>(m_dir->path());
-    if (!m_windows->create())
+    if (!m_windows->create(WindowSet::ExpertDialog))
         return nullptr;
     TFSwap *dialog = m_windows->FSwap;
     dialog->show();
     return QTest::qWaitForWindowExposed(dialog) ? dialog : nullptr;
 }
 
-void tst_ExpertOptions::opensOnStoredValuesAndTexts()
+void tst_TFSwap::opensOnStoredValuesAndTexts()
 {
     TFSwap *dialog = open("Range=5\r\n[CALCULS]\r\nInversion=1\r\n");
     QVERIFY(dialog);
@@ -65,7 +65,7 @@ void tst_ExpertOptions::opensOnStoredValuesAndTexts()
     QVERIFY(!dialog->RadioButton2->isChecked());
 }
 
-void tst_ExpertOptions::arrowsStopAtTheBounds_data()
+void tst_TFSwap::arrowsStopAtTheBounds_data()
 {
     QTest::addColumn<QByteArray>("range");
     QTest::addColumn<QString>("arrow");
@@ -78,7 +78,7 @@ void tst_ExpertOptions::arrowsStopAtTheBounds_data()
     QTest::newRow("down from 3") << QByteArray("Range=3") << "down" << 1 << "2";
 }
 
-void tst_ExpertOptions::arrowsStopAtTheBounds()
+void tst_TFSwap::arrowsStopAtTheBounds()
 {
     QFETCH(QByteArray, range);
     QFETCH(QString, arrow);
@@ -96,7 +96,7 @@ void tst_ExpertOptions::arrowsStopAtTheBounds()
     QCOMPARE(m_windows->context.LBRange.first(), shown);
 }
 
-void tst_ExpertOptions::boxCannotBeTypedInto()
+void tst_TFSwap::boxCannotBeTypedInto()
 {
     TFSwap *dialog = open("Range=4\r\n");
     QVERIFY(dialog);
@@ -106,7 +106,7 @@ void tst_ExpertOptions::boxCannotBeTypedInto()
     QCOMPARE(dialog->Edit1->text(), u"5"_s);
 }
 
-void tst_ExpertOptions::crossingTakesEffectAtOnce()
+void tst_TFSwap::crossingTakesEffectAtOnce()
 {
     TFSwap *dialog = open({});
     QVERIFY(dialog);
@@ -117,7 +117,7 @@ void tst_ExpertOptions::crossingTakesEffectAtOnce()
     QVERIFY(!m_windows->context.settings.Inversion);
 }
 
-void tst_ExpertOptions::escapeConfirmsLikeOk()
+void tst_TFSwap::escapeConfirmsLikeOk()
 {
     TFSwap *dialog = open("Range=2\r\n");
     QVERIFY(dialog);
@@ -127,5 +127,5 @@ void tst_ExpertOptions::escapeConfirmsLikeOk()
     QCOMPARE(m_windows->context.settings.Range, 3);
 }
 
-QTEST_MAIN(tst_ExpertOptions)
-#include "tst_ExpertOptions.moc"
+QTEST_MAIN(tst_TFSwap)
+#include "tst_TFSwap.moc"
