@@ -38,8 +38,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QSize ClientSize(748, 533);
-const QRect PanelRect(130, 74, 488, 383);
 const QString Section = u"FStart"_s;
 constexpr std::chrono::milliseconds StartupWithoutDrawing{250};
 
@@ -56,133 +54,30 @@ const char *const TableKeys[12] = {"vOne", "vTwo",   "vThree", "vFour", "vFive",
 } // namespace
 
 TFStart::TFStart(AppContext &context, EventSounds &sounds)
-    : Gradient1(named(new TGradient, u"Gradient1"_s))
-    , Panel1(named(new QFrame(Gradient1), u"Panel1"_s))
-    , GroupBox1(named(new QGroupBox(Panel1), u"GroupBox1"_s))
-    , BitBtn3(named(new QPushButton(GroupBox1), u"BitBtn3"_s))
-    , BitBtn4(named(new QPushButton(GroupBox1), u"BitBtn4"_s))
-    , Image4(named(new QLabel(GroupBox1), u"Image4"_s))
-    , BitBtn9(named(new QPushButton(GroupBox1), u"BitBtn9"_s))
-    , BitBtn2(named(new QPushButton(GroupBox1), u"BitBtn2"_s))
-    , BitBtn1(named(new QPushButton(GroupBox1), u"BitBtn1"_s))
-    , BitBtn5(named(new QPushButton(GroupBox1), u"BitBtn5"_s))
-    , Image1(named(new QLabel(GroupBox1), u"Image1"_s))
-    , Label1(named(new QLabel, u"Label1"_s))
-    , Panel4(named(new QFrame(Gradient1), u"Panel4"_s))
-    , Label5(named(new QLabel, u"Label5"_s))
-    , BitBtn6(named(new QPushButton, u"BitBtn6"_s))
-    , m_context(context)
+    : m_context(context)
     , m_sounds(sounds)
-    , m_languages{{{"En", u"English"_s, u"en"_s},
-                   {"Fr", u"Fran\u00e7ais"_s, u"fr"_s},
-                   {"Nl", u"Dutch"_s, u"nl"_s},
-                   {"De", u"Deutsch"_s, u"de"_s},
-                   {"It", u"Italiano"_s, u"it"_s},
-                   {"Sp", u"Espa\u00f1ol"_s, u"es"_s},
-                   {"New", u"New"_s, u"New"_s}}}
 {
-    setObjectName(u"FStart"_s);
-    setCentralWidget(Gradient1);
-    buildMenus();
-    buildTables();
-    Gradient1->setMinimumSize(ClientSize);
+    ui.setupUi(this);
+    connectControls();
 }
 
-void TFStart::buildMenus()
+void TFStart::connectControls()
 {
-    FileMenu = menuBar()->addMenu(QString());
-    Quit = named(FileMenu->addAction(QString()), u"Quit"_s);
-    connect(Quit, &QAction::triggered, this, &TFStart::BitBtn1Click);
-
-    LanguageMenu = menuBar()->addMenu(QString());
-    for (Language &language : m_languages) {
-        language.action = named(LanguageMenu->addAction(language.caption),
-                                QString::fromLatin1(language.actionName));
-        language.action->setCheckable(true);
-        language.action->setEnabled(false);
-        connect(language.action, &QAction::triggered, this,
-                [this, code = language.code] { selectLanguage(code); });
-    }
-
-    HelpMenu = menuBar()->addMenu(QString());
-    Help1 = named(HelpMenu->addAction(QString()), u"Help1"_s);
-    HelpMenu->addSeparator();
-    About1 = named(HelpMenu->addAction(QString()), u"About1"_s);
-    connect(Help1, &QAction::triggered, this, &TFStart::Help1Click);
-    connect(About1, &QAction::triggered, this, &TFStart::About1Click);
-}
-
-void TFStart::buildTables()
-{
-    Panel1->setFrameShape(QFrame::Panel);
-    Panel1->setFrameShadow(QFrame::Raised);
-    Panel1->setAutoFillBackground(true);
-    Panel1->resize(PanelRect.size());
-    GroupBox1->setGeometry(23, 8, 442, 281);
-
-    for (int i = 0; i < 12; ++i) {
-        QCheckBox *box = named(new QCheckBox(GroupBox1), u"CheckBox%1"_s.arg(i + 1));
-        box->setProperty("tag", i + 1);
-        box->setGeometry(i < 6 ? 18 : 116, 26 + (i % 6) * 26, 96, 22);
+    connect(ui.Quit, &QAction::triggered, this, &TFStart::BitBtn1Click);
+    for (QAction *language : ui.Languages)
+        connect(language, &QAction::triggered, this,
+                [this, code = language->data().toString()] { selectLanguage(code); });
+    connect(ui.Help1, &QAction::triggered, this, &TFStart::Help1Click);
+    connect(ui.About1, &QAction::triggered, this, &TFStart::About1Click);
+    for (QCheckBox *box : ui.CheckBoxes)
         connect(box, &QCheckBox::toggled, this, &TFStart::CanGo);
-        CheckBoxes[i] = box;
-    }
-    auto *line = new QFrame(GroupBox1);
-    line->setFrameShape(QFrame::VLine);
-    line->setFrameShadow(QFrame::Sunken);
-    line->setGeometry(216, 24, 2, 158);
-
-    BitBtn3->setGeometry(232, 26, 192, 30);
-    BitBtn4->setGeometry(232, 62, 192, 30);
-    Image4->setPixmap(Artwork::logo(QSize(153, 41)));
-    Image4->setGeometry(232 + (192 - 153) / 2, 116, 153, 41);
-
-    BitBtn9->setGeometry(18, 194, 200, 32);
-    BitBtn2->setGeometry(224, 194, 200, 32);
-    BitBtn1->setGeometry(18, 234, 200, 32);
-    BitBtn5->setGeometry(224, 234, 200, 32);
-    BitBtn2->setDefault(true);
-    BitBtn2->setEnabled(false);
-    BitBtn5->setEnabled(false);
-    Image1->setPixmap(Artwork::loudspeaker(32, true));
-    Image1->setGeometry(GroupBox1->width() / 2 - 16, 160, 32, 32);
-    Image1->hide();
-
-    auto *info = named(new QFrame(Panel1), u"Panel2"_s);
-    info->setGeometry(23, 297, 442, 76);
-    info->setFrameShape(QFrame::StyledPanel);
-    info->setAutoFillBackground(true);
-    info->setBackgroundRole(QPalette::ToolTipBase);
-    Label1->setParent(info);
-    Label1->setGeometry(info->rect().adjusted(8, 4, -8, -4));
-    Label1->setAlignment(Qt::AlignCenter);
-    Label1->setWordWrap(true);
-    Label1->setForegroundRole(QPalette::ToolTipText);
-
-    QList<QWidget *> order(CheckBoxes.begin(), CheckBoxes.end());
-    order << BitBtn3 << BitBtn4 << BitBtn9 << BitBtn2 << BitBtn5 << BitBtn1;
-    for (qsizetype i = 1; i < order.size(); ++i)
-        setTabOrder(order[i - 1], order[i]);
-
-    connect(BitBtn3, &QPushButton::clicked, this, &TFStart::BitBtn3Click);
-    connect(BitBtn4, &QPushButton::clicked, this, &TFStart::BitBtn4Click);
-    connect(BitBtn9, &QPushButton::clicked, this, &TFStart::BitBtn9Click);
-    connect(BitBtn2, &QPushButton::clicked, this, &TFStart::BitBtn2Click);
-    connect(BitBtn1, &QPushButton::clicked, this, &TFStart::BitBtn1Click);
-    connect(BitBtn5, &QPushButton::clicked, this, &TFStart::BitBtn5Click);
-
-    // The help panel lies over the tables while it is open.
-    Panel4->setFrameShape(QFrame::Panel);
-    Panel4->setAutoFillBackground(true);
-    auto *bar = named(new QFrame(Panel4), u"Panel5"_s);
-    bar->setAutoFillBackground(true);
-    bar->setPalette(QPalette(QColor(238, 238, 238)));
-    bar->setFixedHeight(41);
-    Label5->setParent(bar);
-    Label5->setFont(QFont(u"Arial"_s, 10));
-    BitBtn6->setParent(bar);
-    connect(BitBtn6, &QPushButton::clicked, this, &TFStart::BitBtn6Click);
-    Panel4->hide();
+    connect(ui.BitBtn3, &QPushButton::clicked, this, &TFStart::BitBtn3Click);
+    connect(ui.BitBtn4, &QPushButton::clicked, this, &TFStart::BitBtn4Click);
+    connect(ui.BitBtn9, &QPushButton::clicked, this, &TFStart::BitBtn9Click);
+    connect(ui.BitBtn2, &QPushButton::clicked, this, &TFStart::BitBtn2Click);
+    connect(ui.BitBtn1, &QPushButton::clicked, this, &TFStart::BitBtn1Click);
+    connect(ui.BitBtn5, &QPushButton::clicked, this, &TFStart::BitBtn5Click);
+    connect(ui.BitBtn6, &QPushButton::clicked, this, &TFStart::BitBtn6Click);
 }
 
 bool TFStart::FormCreate()
@@ -199,14 +94,13 @@ bool TFStart::FormCreate()
 
     ctx.LanguageCode = LanguageCode::atStartup(SettingsFile::storedLanguage(settings),
                                                QLocale::system().language());
-    for (Language &language : m_languages)
-        language.action->setEnabled(
-            QFileInfo::exists(LanguageCode::languageFilePath(ctx.AppDir, language.code)));
+    for (QAction *language : ui.Languages)
+        language->setEnabled(
+            QFileInfo::exists(LanguageCode::languageFilePath(ctx.AppDir, language->data().toString())));
     LoadCaptions();
     // The menu bar's height is known once its menus have their titles.
     resize(minimumSizeHint());
-    for (Language &language : m_languages)
-        language.action->setChecked(language.code == ctx.LanguageCode);
+    checkLanguage(ctx.LanguageCode);
     setWindowTitle(AppContext::programTitle());
 
     SetConfig(settings);
@@ -225,7 +119,7 @@ void TFStart::SetConfig(const ProfileFile &settings)
 
     GradientSpec background;
     SettingsFile::read(settings, context().settings, background);
-    Gradient1->setSpec(background);
+    ui.Gradient1->setSpec(background);
     setSmallestMultiplicator(context().settings.Range);
 }
 
@@ -233,7 +127,7 @@ void TFStart::tickChosenTables()
 {
     const ChoiceFile::Choice choice = ChoiceFile::parse(LBTmp);
     for (int table : choice.tables)
-        CheckBoxes[table - 1]->setChecked(true);
+        ui.CheckBoxes[table - 1]->setChecked(true);
     if (choice.badLine)
         Messages::show(u"'%1' is not a valid integer value"_s.arg(*choice.badLine));
 }
@@ -242,28 +136,33 @@ void TFStart::LoadCaptions()
 {
     const CaptionTexts texts = CaptionTexts::load(context().languageFile(), Section);
     for (int i = 0; i < 12; ++i)
-        CheckBoxes[i]->setText(texts.text(QString::fromLatin1(TableKeys[i])));
-    BitBtn3->setText(texts.text(u"vSelectAllBtn"_s));
-    BitBtn4->setText(texts.text(u"vInverseSelBtn"_s));
-    BitBtn9->setText(texts.text(u"vExpertBtn"_s));
-    BitBtn2->setText(texts.text(u"vStartWorkBtn"_s));
-    BitBtn5->setText(texts.text(u"vPrintCalcBtn"_s));
-    BitBtn1->setText(texts.text(u"vQuitBtn"_s));
-    Label1->setText(texts.text(u"vComment"_s));
-    GroupBox1->setTitle(u' ' + texts.text(u"vCaptionGroupBox"_s) + u' ');
-    FileMenu->setTitle(texts.text(u"vMenuFilesCaption"_s));
-    Quit->setText(texts.text(u"vMenuQuitCaption"_s));
-    LanguageMenu->setTitle(texts.text(u"vMenuLangCaption"_s));
-    HelpMenu->setTitle(texts.text(u"vMenuAboutCaption"_s));
-    Help1->setText(texts.text(u"vMenuAboutIndexcaption"_s));
-    About1->setText(texts.text(u"vMenuAbout1Caption"_s));
+        ui.CheckBoxes[i]->setText(texts.text(QString::fromLatin1(TableKeys[i])));
+    ui.BitBtn3->setText(texts.text(u"vSelectAllBtn"_s));
+    ui.BitBtn4->setText(texts.text(u"vInverseSelBtn"_s));
+    ui.BitBtn9->setText(texts.text(u"vExpertBtn"_s));
+    ui.BitBtn2->setText(texts.text(u"vStartWorkBtn"_s));
+    ui.BitBtn5->setText(texts.text(u"vPrintCalcBtn"_s));
+    ui.BitBtn1->setText(texts.text(u"vQuitBtn"_s));
+    ui.Label1->setText(texts.text(u"vComment"_s));
+    ui.GroupBox1->setTitle(u' ' + texts.text(u"vCaptionGroupBox"_s) + u' ');
+    ui.FileMenu->setTitle(texts.text(u"vMenuFilesCaption"_s));
+    ui.Quit->setText(texts.text(u"vMenuQuitCaption"_s));
+    ui.LanguageMenu->setTitle(texts.text(u"vMenuLangCaption"_s));
+    ui.HelpMenu->setTitle(texts.text(u"vMenuAboutCaption"_s));
+    ui.Help1->setText(texts.text(u"vMenuAboutIndexcaption"_s));
+    ui.About1->setText(texts.text(u"vMenuAbout1Caption"_s));
+}
+
+void TFStart::checkLanguage(const QString &code)
+{
+    for (QAction *language : ui.Languages)
+        language->setChecked(language->data().toString() == code);
 }
 
 void TFStart::selectLanguage(const QString &code)
 {
     context().LanguageCode = code;
-    for (Language &language : m_languages)
-        language.action->setChecked(language.code == code);
+    checkLanguage(code);
     emit languageSwitched();
 }
 
@@ -279,11 +178,11 @@ void TFStart::showAndActivate()
 void TFStart::showAtStartup(std::function<void()> prepare)
 {
     m_prepareShowSteps = std::move(prepare);
-    Gradient1->installEventFilter(this);
+    ui.Gradient1->installEventFilter(this);
     // A window that is not drawn at once (started minimised, say) finishes
     // its start-up all the same.
     QTimer::singleShot(StartupWithoutDrawing, this, &TFStart::finishStartup);
-    BitBtn1->setFocus();
+    ui.BitBtn1->setFocus();
     show();
 }
 
@@ -291,7 +190,7 @@ void TFStart::finishStartup()
 {
     if (!m_prepareShowSteps)
         return;
-    Gradient1->removeEventFilter(this);
+    ui.Gradient1->removeEventFilter(this);
     std::exchange(m_prepareShowSteps, {})();
     FormShow();
     FormActivate();
@@ -301,7 +200,7 @@ void TFStart::finishStartup()
 // pupil sees the window; the rest of the start-up follows in the next turn.
 bool TFStart::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == Gradient1 && event->type() == QEvent::Paint)
+    if (watched == ui.Gradient1 && event->type() == QEvent::Paint)
         QTimer::singleShot(0, this, &TFStart::finishStartup);
     return QMainWindow::eventFilter(watched, event);
 }
@@ -309,8 +208,8 @@ bool TFStart::eventFilter(QObject *watched, QEvent *event)
 void TFStart::FormShow()
 {
     if (m_dialogs.drill)
-        m_dialogs.drill->takeBackground(Gradient1->spec());
-    BitBtn1->setFocus();
+        m_dialogs.drill->takeBackground(ui.Gradient1->spec());
+    ui.BitBtn1->setFocus();
     emit shown();
 }
 
@@ -326,12 +225,12 @@ void TFStart::CanGo()
 {
     QStringList &chosen = context().LBChoice;
     chosen.clear();
-    for (QCheckBox *box : CheckBoxes) {
+    for (QCheckBox *box : ui.CheckBoxes) {
         if (box->isChecked())
             chosen << QString::number(box->property("tag").toInt());
     }
-    BitBtn2->setEnabled(!chosen.isEmpty());
-    BitBtn5->setEnabled(!chosen.isEmpty());
+    ui.BitBtn2->setEnabled(!chosen.isEmpty());
+    ui.BitBtn5->setEnabled(!chosen.isEmpty());
 }
 
 void TFStart::setSmallestMultiplicator(int smallest)
@@ -344,7 +243,7 @@ void TFStart::setSmallestMultiplicator(int smallest)
 
 void TFStart::GlobalCheck(bool checked)
 {
-    for (QCheckBox *box : CheckBoxes)
+    for (QCheckBox *box : ui.CheckBoxes)
         box->setChecked(checked);
     CanGo();
 }
@@ -356,7 +255,7 @@ void TFStart::BitBtn3Click()
 
 void TFStart::BitBtn4Click()
 {
-    for (QCheckBox *box : CheckBoxes)
+    for (QCheckBox *box : ui.CheckBoxes)
         box->setChecked(!box->isChecked());
     CanGo();
 }
@@ -396,43 +295,35 @@ void TFStart::About1Click()
 void TFStart::Help1Click()
 {
     const CaptionTexts texts = CaptionTexts::load(context().languageFile(), u"FCalculator"_s);
-    BitBtn6->setText(texts.text(u"vHelpCloseBtn"_s));
-    Label5->setText(texts.text(u"vHelpTopInfoLbl"_s));
+    ui.BitBtn6->setText(texts.text(u"vHelpCloseBtn"_s));
+    ui.Label5->setText(texts.text(u"vHelpTopInfoLbl"_s));
     const QString page = context().path(u"sys/"_s + context().LanguageCode + u"-help.html"_s);
     if (!QFileInfo(page).isFile()) {
         Messages::show(u"Can't locate file: "_s + QDir::toNativeSeparators(page));
         return;
     }
-    if (!htmlLite1) {
+    if (!ui.htmlLite1) {
         // Made when first needed: the page display is slow to create.
-        htmlLite1 = named(new QTextBrowser(Panel4), u"htmlLite1"_s);
-        htmlLite1->setOpenLinks(true);
-        htmlLite1->setOpenExternalLinks(false);
-        htmlLite1->document()->setDefaultFont(QFont(u"Times New Roman"_s));
+        ui.htmlLite1 = named(new QTextBrowser(ui.Panel4), u"htmlLite1"_s);
+        ui.htmlLite1->setOpenLinks(true);
+        ui.htmlLite1->setOpenExternalLinks(false);
+        ui.htmlLite1->document()->setDefaultFont(QFont(u"Times New Roman"_s));
     }
-    htmlLite1->setSource(QUrl::fromLocalFile(page));
+    ui.htmlLite1->setSource(QUrl::fromLocalFile(page));
     placePanels();
-    Panel4->show();
-    Panel4->raise();
-    htmlLite1->setFocus();
+    ui.Panel4->show();
+    ui.Panel4->raise();
+    ui.htmlLite1->setFocus();
 }
 
 void TFStart::BitBtn6Click()
 {
-    Panel4->hide();
+    ui.Panel4->hide();
 }
 
 void TFStart::placePanels()
 {
-    const QSize area = Gradient1->size();
-    Panel1->move((area.width() - PanelRect.width()) / 2, (area.height() - PanelRect.height()) / 2);
-    Panel4->setGeometry((area.width() - 489) / 2, 7, 489, area.height() - 20);
-    QWidget *bar = Label5->parentWidget();
-    bar->setGeometry(0, 0, Panel4->width(), 41);
-    Label5->setGeometry(8, 0, bar->width() - 120, 41);
-    BitBtn6->setGeometry(bar->width() - 104, 8, 96, 26);
-    if (htmlLite1)
-        htmlLite1->setGeometry(0, 41, Panel4->width(), Panel4->height() - 41);
+    ui.layOut();
 }
 
 void TFStart::resizeEvent(QResizeEvent *event)
@@ -446,7 +337,7 @@ void TFStart::BitBtn1Click()
     if (m_quit)
         return;
     const bool sound = context().settings.Bouton > 0;
-    Image1->setVisible(sound);
+    ui.Image1->setVisible(sound);
     QCoreApplication::processEvents();
     saveChoiceAndSettings();
     if (sound)
@@ -461,8 +352,8 @@ void TFStart::BitBtn1Click()
 void TFStart::keyPressEvent(QKeyEvent *event)
 {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && BitBtn2->isEnabled()) {
-        BitBtn2->click();
+    if (enter && ui.BitBtn2->isEnabled()) {
+        ui.BitBtn2->click();
         return;
     }
     QMainWindow::keyPressEvent(event);
@@ -492,7 +383,7 @@ void TFStart::saveChoiceAndSettings()
     // Before the drill window is made, the stored operator stays.
     values.operation = m_dialogs.drill ? m_dialogs.drill->operatorIndex() : SettingsFile::storedOperation(settings);
     values.settings = ctx.settings;
-    values.background = Gradient1->spec();
+    values.background = ui.Gradient1->spec();
     SettingsFile::write(settings, values);
     if (!settings.save())
         Messages::show(u"Unable to write to %1"_s.arg(QDir::toNativeSeparators(settings.path())));

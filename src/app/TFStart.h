@@ -1,25 +1,17 @@
 #pragma once
 
+#include "TFStartUi.h"
+
 #include <QMainWindow>
 #include <QStringList>
 
-#include <array>
 #include <functional>
 
 class EventSounds;
 class ProfileFile;
-class QAction;
-class QCheckBox;
-class QFrame;
-class QGroupBox;
-class QLabel;
-class QMenu;
-class QPushButton;
-class QTextBrowser;
 class TFAbout;
 class TFCalculator;
 class TFSwap;
-class TGradient;
 class TPrintDlg;
 struct AppContext;
 
@@ -80,33 +72,6 @@ public:
     // The lines of the choice file as read at start-up.
     QStringList LBTmp;
 
-    TGradient *Gradient1;
-    QFrame *Panel1;
-    QGroupBox *GroupBox1;
-    std::array<QCheckBox *, 12> CheckBoxes;
-    QPushButton *BitBtn3;
-    QPushButton *BitBtn4;
-    QLabel *Image4;
-    QPushButton *BitBtn9;
-    QPushButton *BitBtn2;
-    QPushButton *BitBtn1;
-    QPushButton *BitBtn5;
-    QLabel *Image1;
-    QLabel *Label1;
-
-    QMenu *FileMenu;
-    QMenu *LanguageMenu;
-    QMenu *HelpMenu;
-    QAction *Quit;
-    QAction *Help1;
-    QAction *About1;
-
-    // The help panel.
-    QFrame *Panel4;
-    QLabel *Label5;
-    QPushButton *BitBtn6;
-    QTextBrowser *htmlLite1 = nullptr;
-
 signals:
     // After the show steps of the window itself.
     void shown();
@@ -122,27 +87,19 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    struct Language
-    {
-        const char *actionName;
-        QString caption;
-        QString code;
-        QAction *action = nullptr;
-    };
-
     AppContext &context() const { return m_context; }
-    void buildMenus();
-    void buildTables();
+    void connectControls();
+    void checkLanguage(const QString &code);
     void FormShow();
     void SetConfig(const ProfileFile &settings);
     void tickChosenTables();
     void saveChoiceAndSettings();
     void placePanels();
 
+    TFStartUi ui;
     AppContext &m_context;
     EventSounds &m_sounds;
     Dialogs m_dialogs;
-    std::array<Language, 7> m_languages;
     bool m_quit = false;
     std::function<void()> m_prepareShowSteps;
 };

@@ -271,7 +271,7 @@ void tst_TFStart::showsTheStartWindowBeforeMakingTheOthers()
     QVERIFY(!program.windows->FCalculator);
     // Below its menu bar the window has the whole area the panels are laid
     // out for.
-    QCOMPARE(program.start_window()->Gradient1->size(), QSize(748, 533));
+    QCOMPARE(program.control<TGradient>(u"Gradient1"_s)->size(), QSize(748, 533));
     QVERIFY(program.box(2)->isChecked());
 
     QTRY_VERIFY(program.windows->FSoundTest);

@@ -49,7 +49,7 @@ void runDrill(SoundProgram &program)
 {
     TFCalculator *drill = program.windows->FCalculator;
     QTimer::singleShot(0, drill, [drill] { drill->accept(); });
-    QTest::mouseClick(program.windows->FStart->BitBtn2, Qt::LeftButton);
+    QTest::mouseClick(program.windows->FStart->findChild<QPushButton *>(u"BitBtn2"_s), Qt::LeftButton);
 }
 
 } // namespace
@@ -206,7 +206,7 @@ void tst_TFSound::silenceSoundsNothing()
     program.windows->FStart->BitBtn1Click();
     QCOMPARE(program.device.log, QStringList());
     QCOMPARE(program.recorder.messages, QStringList());
-    QVERIFY(program.windows->FStart->Image1->isHidden());
+    QVERIFY(program.windows->FStart->findChild<QLabel *>(u"Image1"_s)->isHidden());
 }
 
 void tst_TFSound::withoutAnInstalledDeviceNothingIsChecked()
@@ -221,7 +221,7 @@ void tst_TFSound::withoutAnInstalledDeviceNothingIsChecked()
     QCOMPARE(recorder.messages, QStringList());
     QVERIFY(!dir.exists(u"sys/Sound1.txt"_s));
     QVERIFY(dir.read(u"sys/multable.ini"_s).contains("Bouton=1"));
-    QVERIFY(windows.FStart->Image1->isVisibleTo(windows.FStart));
+    QVERIFY(windows.FStart->findChild<QLabel *>(u"Image1"_s)->isVisibleTo(windows.FStart));
 }
 
 void tst_TFSound::eventsSoundTheirEntry_data()
