@@ -51,6 +51,24 @@ QLabel *wrappedLabel(QWidget *parent, const QString &name, int pixels)
     return label;
 }
 
+QLabel *logo(QWidget *parent, const QString &name, QPoint at)
+{
+    const QSize size(153, 41);
+    auto *label = makeNamed<QLabel>(parent, name);
+    label->setPixmap(Artwork::logo(size));
+    label->setGeometry(QRect(at, size));
+    return label;
+}
+
+// The link that hides or shows the help texts of a panel.
+LinkLabel *link(QWidget *parent, const QString &name, const QRect &place)
+{
+    auto *label = makeNamed<LinkLabel>(parent, name);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    label->setGeometry(place);
+    return label;
+}
+
 } // namespace
 
 void TFCalculatorUi::setBackground(QWidget *widget, const QColor &colour)
@@ -233,12 +251,8 @@ void TFCalculatorUi::buildMentalPanel()
     Label25->setStyleSheet(u"color: white;"_s);
     Label25->setAlignment(Qt::AlignCenter);
     Label25->setGeometry(10, 70, 207, 110);
-    Image5 = makeNamed<QLabel>(Panel9, u"Image5"_s);
-    Image5->setPixmap(Artwork::logo(QSize(153, 41)));
-    Image5->setGeometry(37, 190, 153, 41);
-    Label26 = makeNamed<LinkLabel>(Panel9, u"Label26"_s);
-    Label26->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    Label26->setGeometry(60, 250, 160, 18);
+    Image5 = logo(Panel9, u"Image5"_s, QPoint(37, 190));
+    Label26 = link(Panel9, u"Label26"_s, QRect(60, 250, 160, 18));
     Label26->setAutoFillBackground(true); // readable over the dark texture
     setBackground(Label26, Qt::white);
     Label26->setContentsMargins(4, 0, 4, 0);
@@ -322,12 +336,8 @@ void TFCalculatorUi::buildHelpTexts()
     Image4 = makeNamed<QLabel>(Panel11, u"Image4"_s);
     Image4->setGeometry(Panel11->rect());
     Image4->setScaledContents(true);
-    Image6 = makeNamed<QLabel>(Panel11, u"Image6"_s);
-    Image6->setPixmap(Artwork::logo(QSize(153, 41)));
-    Image6->setGeometry(37, 36, 153, 41);
-    Label27 = makeNamed<LinkLabel>(Panel11, u"Label27"_s);
-    Label27->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    Label27->setGeometry(60, 105, 164, 16);
+    Image6 = logo(Panel11, u"Image6"_s, QPoint(37, 36));
+    Label27 = link(Panel11, u"Label27"_s, QRect(60, 105, 164, 16));
 }
 
 void TFCalculatorUi::buildChronoOptions()
