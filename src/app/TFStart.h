@@ -69,9 +69,6 @@ public:
 
     bool hasQuit() const { return m_quit; }
 
-    // The lines of the choice file as read at start-up.
-    QStringList LBTmp;
-
 signals:
     // After the show steps of the window itself.
     void shown();
@@ -97,6 +94,8 @@ private:
     void placePanels();
 
     TFStartUi ui;
+    // The lines of the choice file as read at start-up.
+    QStringList LBTmp;
     AppContext &m_context;
     EventSounds &m_sounds;
     Dialogs m_dialogs;

@@ -23,6 +23,14 @@ public:
     // start window does at every activation while the dialog is hidden.
     void applySmallestMultiplicator(int smallest);
 
+signals:
+    void smallestMultiplicatorChosen(int smallest);
+
+protected:
+    void FormShow() override;
+    void reject() override;
+
+private:
     QLabel *Label1;
     QRadioButton *RadioButton1;
     QRadioButton *RadioButton2;
@@ -32,14 +40,6 @@ public:
     QLabel *Label3;
     QPushButton *BitBtn1;
 
-signals:
-    void smallestMultiplicatorChosen(int smallest);
-
-protected:
-    void FormShow() override;
-    void reject() override;
-
-private:
     void RadioButton1Click();
     void RadioButton2Click();
 };

@@ -49,6 +49,16 @@ public:
 
     bool Changed = false;
 
+signals:
+    void titleEdited(const QString &title);
+
+protected:
+    void FormShow() override;
+    // Escape closes the browser; OK is the pupil's only way out.
+    void keyPressEvent(QKeyEvent *event) override;
+    void done(int result) override;
+
+private:
     QLabel *Label8;
     QLineEdit *Edit1;
     QLabel *Label9;
@@ -71,16 +81,6 @@ public:
     QPushButton *BitBtn4;
     QPushButton *BitBtn3;
 
-signals:
-    void titleEdited(const QString &title);
-
-protected:
-    void FormShow() override;
-    // Escape closes the browser; OK is the pupil's only way out.
-    void keyPressEvent(QKeyEvent *event) override;
-    void done(int result) override;
-
-private:
     void watchFolders();
     void buildEditor();
     void buildBrowser();

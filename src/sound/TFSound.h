@@ -59,15 +59,6 @@ public:
     void BitBtn3Click();
     void BitBtn1Click();
 
-    QGroupBox *RadioGroup1;
-    std::array<QRadioButton *, 6> Choices;
-    QPushButton *BitBtn8;
-    QPushButton *BitBtn3;
-    QLabel *Label1;
-    QPushButton *BitBtn1;
-    QProgressBar *PB;
-    QLabel *Label2;
-
 signals:
     // The set chosen and the titles of Silence and the five sets.
     void soundSetChosen(int number, const QStringList &titles);
@@ -81,6 +72,15 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    QGroupBox *RadioGroup1;
+    std::array<QRadioButton *, 6> Choices;
+    QPushButton *BitBtn8;
+    QPushButton *BitBtn3;
+    QLabel *Label1;
+    QPushButton *BitBtn1;
+    QProgressBar *PB;
+    QLabel *Label2;
+
     void closePlayers() const;
     void setChoiceTexts();
     void showProgress(const QString &status);

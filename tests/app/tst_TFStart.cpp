@@ -7,6 +7,7 @@
 #include "TFSwap.h"
 #include "TGradient.h"
 #include "UpDown.h"
+#include "WindowControls.h"
 #include "WindowSet.h"
 
 #include <QAction>
@@ -276,7 +277,7 @@ void tst_TFStart::showsTheStartWindowBeforeMakingTheOthers()
 
     QTRY_VERIFY(program.windows->FSoundTest);
     QVERIFY(program.windows->FCalculator);
-    QCOMPARE(program.windows->FSwap->UpDown1->value(), 5);
+    QCOMPARE(control<UpDown>(program.windows->FSwap, u"UpDown1"_s)->value(), 5);
     QCOMPARE(QApplication::focusWidget(), program.control(u"BitBtn1"_s));
     program.start_window()->BitBtn1Click();
 }
@@ -449,9 +450,9 @@ void tst_TFStart::smallestMultiplicatorTakesEffect()
 
     TFSwap *expert = program.windows->FSwap;
     expert->show();
-    QTest::mouseClick(expert->UpDown1->findChild<QToolButton *>(u"up"_s), Qt::LeftButton);
+    QTest::mouseClick(control<UpDown>(expert, u"UpDown1"_s)->findChild<QToolButton *>(u"up"_s), Qt::LeftButton);
     QCOMPARE(expert->findChild<QLineEdit *>(u"Edit1"_s)->text(), u"4"_s);
-    QTest::mouseClick(expert->BitBtn1, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(expert, u"BitBtn1"_s), Qt::LeftButton);
     QVERIFY(!expert->isVisible());
     start->FormActivate();
     QCOMPARE(program.windows->context.LBRange, (QStringList{"4", "5", "6", "7", "8", "9", "10", "11", "12"}));

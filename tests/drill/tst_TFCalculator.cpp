@@ -6,6 +6,7 @@
 #include "TFCalculator.h"
 #include "TFStart.h"
 #include "TGradient.h"
+#include "WindowControls.h"
 #include "WindowSet.h"
 
 #include <QComboBox>
@@ -55,40 +56,39 @@ struct DrillControls
 {
     DrillControls() = default;
     explicit DrillControls(QWidget *window)
-        : m_window(window)
     {
-        Ans = find<QLineEdit>(u"Ans"_s);
-        BitBtn1 = find<QPushButton>(u"BitBtn1"_s);
-        BitBtn2 = find<QPushButton>(u"BitBtn2"_s);
-        BitBtn3 = find<QPushButton>(u"BitBtn3"_s);
-        BitBtn11 = find<QPushButton>(u"BitBtn11"_s);
-        F1 = find<QLabel>(u"F1"_s);
-        F2 = find<QLabel>(u"F2"_s);
-        Gradient1 = find<TGradient>(u"Gradient1"_s);
-        Image4 = find<QLabel>(u"Image4"_s);
-        Image6 = find<QLabel>(u"Image6"_s);
-        Label2 = find<QLabel>(u"Label2"_s);
-        Label6 = find<QLabel>(u"Label6"_s);
-        Label8 = find<QLabel>(u"Label8"_s);
-        Label10 = find<QLabel>(u"Label10"_s);
-        Label11 = find<QLabel>(u"Label11"_s);
-        Label12 = find<QLabel>(u"Label12"_s);
-        Label17 = find<QLabel>(u"Label17"_s);
-        Label25 = find<QLabel>(u"Label25"_s);
-        Label26 = find<LinkLabel>(u"Label26"_s);
-        Label27 = find<LinkLabel>(u"Label27"_s);
-        OpSel = find<QComboBox>(u"OpSel"_s);
-        Panel1 = find<QFrame>(u"Panel1"_s);
-        Panel5 = find<QFrame>(u"Panel5"_s);
-        Panel6 = find<QFrame>(u"Panel6"_s);
-        Panel8 = find<QFrame>(u"Panel8"_s);
-        Panel9 = find<QFrame>(u"Panel9"_s);
-        Panel12 = find<QWidget>(u"Panel12"_s);
-        Panel14 = find<QFrame>(u"Panel14"_s);
-        Panel16 = find<QFrame>(u"Panel16"_s);
-        SpeedButton11 = find<QToolButton>(u"SpeedButton11"_s);
+        Ans = control<QLineEdit>(window, u"Ans"_s);
+        BitBtn1 = control<QPushButton>(window, u"BitBtn1"_s);
+        BitBtn2 = control<QPushButton>(window, u"BitBtn2"_s);
+        BitBtn3 = control<QPushButton>(window, u"BitBtn3"_s);
+        BitBtn11 = control<QPushButton>(window, u"BitBtn11"_s);
+        F1 = control<QLabel>(window, u"F1"_s);
+        F2 = control<QLabel>(window, u"F2"_s);
+        Gradient1 = control<TGradient>(window, u"Gradient1"_s);
+        Image4 = control<QLabel>(window, u"Image4"_s);
+        Image6 = control<QLabel>(window, u"Image6"_s);
+        Label2 = control<QLabel>(window, u"Label2"_s);
+        Label6 = control<QLabel>(window, u"Label6"_s);
+        Label8 = control<QLabel>(window, u"Label8"_s);
+        Label10 = control<QLabel>(window, u"Label10"_s);
+        Label11 = control<QLabel>(window, u"Label11"_s);
+        Label12 = control<QLabel>(window, u"Label12"_s);
+        Label17 = control<QLabel>(window, u"Label17"_s);
+        Label25 = control<QLabel>(window, u"Label25"_s);
+        Label26 = control<LinkLabel>(window, u"Label26"_s);
+        Label27 = control<LinkLabel>(window, u"Label27"_s);
+        OpSel = control<QComboBox>(window, u"OpSel"_s);
+        Panel1 = control<QFrame>(window, u"Panel1"_s);
+        Panel5 = control<QFrame>(window, u"Panel5"_s);
+        Panel6 = control<QFrame>(window, u"Panel6"_s);
+        Panel8 = control<QFrame>(window, u"Panel8"_s);
+        Panel9 = control<QFrame>(window, u"Panel9"_s);
+        Panel12 = control<QWidget>(window, u"Panel12"_s);
+        Panel14 = control<QFrame>(window, u"Panel14"_s);
+        Panel16 = control<QFrame>(window, u"Panel16"_s);
+        SpeedButton11 = control<QToolButton>(window, u"SpeedButton11"_s);
         for (int i = 1; i <= 10; ++i)
-            SpeedButtons << find<QToolButton>(u"SpeedButton%1"_s.arg(i));
+            SpeedButtons << control<QToolButton>(window, u"SpeedButton%1"_s.arg(i));
     }
 
     QLineEdit *Ans = nullptr;
@@ -122,18 +122,6 @@ struct DrillControls
     QFrame *Panel16 = nullptr;
     QToolButton *SpeedButton11 = nullptr;
     QList<QToolButton *> SpeedButtons;
-
-private:
-    template<typename Control>
-    Control *find(const QString &name) const
-    {
-        auto *control = m_window->findChild<Control *>(name);
-        if (!control)
-            qFatal("The drill window has no control %s", qPrintable(name));
-        return control;
-    }
-
-    QWidget *m_window = nullptr;
 };
 
 // A program folder with English and French texts, tables 3 and 7 chosen,

@@ -3,6 +3,7 @@
 #include "TFStart.h"
 #include "TFSwap.h"
 #include "UpDown.h"
+#include "WindowControls.h"
 #include "WindowSet.h"
 
 #include <QLabel>
@@ -58,11 +59,11 @@ void tst_TFSwap::opensOnStoredValuesAndTexts()
     TFSwap *dialog = open("Range=5\r\n[CALCULS]\r\nInversion=1\r\n");
     QVERIFY(dialog);
     QCOMPARE(dialog->windowTitle(), u"Expert options"_s);
-    QCOMPARE(dialog->RadioButton1->text(), u"Yes"_s);
-    QCOMPARE(dialog->Label2->text(), u"Smallest multiplicator:"_s);
-    QCOMPARE(dialog->Edit1->text(), u"5"_s);
-    QVERIFY(dialog->RadioButton1->isChecked());
-    QVERIFY(!dialog->RadioButton2->isChecked());
+    QCOMPARE(control<QRadioButton>(dialog, u"RadioButton1"_s)->text(), u"Yes"_s);
+    QCOMPARE(control<QLabel>(dialog, u"Label2"_s)->text(), u"Smallest multiplicator:"_s);
+    QCOMPARE(control<QLineEdit>(dialog, u"Edit1"_s)->text(), u"5"_s);
+    QVERIFY(control<QRadioButton>(dialog, u"RadioButton1"_s)->isChecked());
+    QVERIFY(!control<QRadioButton>(dialog, u"RadioButton2"_s)->isChecked());
 }
 
 void tst_TFSwap::arrowsStopAtTheBounds_data()
@@ -86,12 +87,12 @@ void tst_TFSwap::arrowsStopAtTheBounds()
     QFETCH(QString, shown);
     TFSwap *dialog = open(range + "\r\n");
     QVERIFY(dialog);
-    auto *button = dialog->UpDown1->findChild<QToolButton *>(arrow);
+    auto *button = control<UpDown>(dialog, u"UpDown1"_s)->findChild<QToolButton *>(arrow);
     for (int i = 0; i < clicks; ++i)
         QTest::mouseClick(button, Qt::LeftButton);
-    QCOMPARE(dialog->Edit1->text(), shown);
+    QCOMPARE(control<QLineEdit>(dialog, u"Edit1"_s)->text(), shown);
 
-    QTest::mouseClick(dialog->BitBtn1, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(dialog, u"BitBtn1"_s), Qt::LeftButton);
     QCOMPARE(m_windows->context.settings.Range, shown.toInt());
     QCOMPARE(m_windows->context.LBRange.first(), shown);
 }
@@ -100,20 +101,20 @@ void tst_TFSwap::boxCannotBeTypedInto()
 {
     TFSwap *dialog = open("Range=4\r\n");
     QVERIFY(dialog);
-    QTest::keyClicks(dialog->Edit1, u"9"_s);
-    QCOMPARE(dialog->Edit1->text(), u"4"_s);
-    QTest::keyClick(dialog->Edit1, Qt::Key_Up);
-    QCOMPARE(dialog->Edit1->text(), u"5"_s);
+    QTest::keyClicks(control<QLineEdit>(dialog, u"Edit1"_s), u"9"_s);
+    QCOMPARE(control<QLineEdit>(dialog, u"Edit1"_s)->text(), u"4"_s);
+    QTest::keyClick(control<QLineEdit>(dialog, u"Edit1"_s), Qt::Key_Up);
+    QCOMPARE(control<QLineEdit>(dialog, u"Edit1"_s)->text(), u"5"_s);
 }
 
 void tst_TFSwap::crossingTakesEffectAtOnce()
 {
     TFSwap *dialog = open({});
     QVERIFY(dialog);
-    QVERIFY(dialog->RadioButton2->isChecked());
-    QTest::mouseClick(dialog->RadioButton1, Qt::LeftButton);
+    QVERIFY(control<QRadioButton>(dialog, u"RadioButton2"_s)->isChecked());
+    QTest::mouseClick(control<QRadioButton>(dialog, u"RadioButton1"_s), Qt::LeftButton);
     QVERIFY(m_windows->context.settings.Inversion);
-    QTest::mouseClick(dialog->RadioButton2, Qt::LeftButton);
+    QTest::mouseClick(control<QRadioButton>(dialog, u"RadioButton2"_s), Qt::LeftButton);
     QVERIFY(!m_windows->context.settings.Inversion);
 }
 
@@ -121,7 +122,7 @@ void tst_TFSwap::escapeConfirmsLikeOk()
 {
     TFSwap *dialog = open("Range=2\r\n");
     QVERIFY(dialog);
-    QTest::mouseClick(dialog->UpDown1->findChild<QToolButton *>(u"up"_s), Qt::LeftButton);
+    QTest::mouseClick(control<UpDown>(dialog, u"UpDown1"_s)->findChild<QToolButton *>(u"up"_s), Qt::LeftButton);
     QTest::keyClick(dialog, Qt::Key_Escape);
     QVERIFY(!dialog->isVisible());
     QCOMPARE(m_windows->context.settings.Range, 3);

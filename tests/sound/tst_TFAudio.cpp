@@ -5,6 +5,7 @@
 #include "TFAudio.h"
 #include "TFSound.h"
 #include "TMediaPlayer.h"
+#include "WindowControls.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -128,10 +129,10 @@ void tst_TFAudio::selectingAnEventShowsItsFile()
     m_editor->show();
     choose(m_editor, u"Event%1"_s.arg(event));
     const QString file = m_program->dir.path(u"sounds/s2-%1.wav"_s.arg(event));
-    QCOMPARE(m_editor->Label2->text(), u"Sound file for event (%1)"_s.arg(event));
-    QCOMPARE(m_editor->Label3->text(), native(file));
-    QCOMPARE(m_editor->MP3->player.FileName, file);
-    QCOMPARE(m_editor->GroupBox3->title(), u"Event %1 (%1)"_s.arg(event));
+    QCOMPARE(control<QLabel>(m_editor, u"Label2"_s)->text(), u"Sound file for event (%1)"_s.arg(event));
+    QCOMPARE(control<QLabel>(m_editor, u"Label3"_s)->text(), native(file));
+    QCOMPARE(control<TMediaPlayer>(m_editor, u"MP3"_s)->player.FileName, file);
+    QCOMPARE(control<QGroupBox>(m_editor, u"GroupBox3"_s)->title(), u"Event %1 (%1)"_s.arg(event));
 }
 
 void tst_TFAudio::eventTitlesMissing()
@@ -142,49 +143,49 @@ void tst_TFAudio::eventTitlesMissing()
              QStringList{u"Cannot open file %1"_s
                              .arg(native(m_program->dir.path(u"sys/en-soundevents.txt"_s)))});
     // The titles read before stay.
-    QCOMPARE(m_editor->Events[1]->text(), u"Event 2 (2)");
+    QCOMPARE(control<QRadioButton>(m_editor, u"Event2"_s)->text(), u"Event 2 (2)");
 }
 
 void tst_TFAudio::browserOpensOnTheSoundsFolder()
 {
     m_editor->show();
-    QTest::mouseClick(m_editor->BitBtn1, Qt::LeftButton);
-    QVERIFY(m_editor->Panel1->isVisible());
-    QVERIFY(!m_editor->BitBtn1->isEnabled());
+    QTest::mouseClick(control<QPushButton>(m_editor, u"BitBtn1"_s), Qt::LeftButton);
+    QVERIFY(control<QFrame>(m_editor, u"Panel1"_s)->isVisible());
+    QVERIFY(!control<QPushButton>(m_editor, u"BitBtn1"_s)->isEnabled());
     QCOMPARE(m_editor->width(), 634);
     const QString sounds = m_program->dir.path(u"sounds"_s);
-    QCOMPARE(m_editor->Label1->text(), native(sounds));
-    QCOMPARE(m_editor->DriveComboBox1->currentText(), u"/");
+    QCOMPARE(control<QLabel>(m_editor, u"Label1"_s)->text(), native(sounds));
+    QCOMPARE(control<QComboBox>(m_editor, u"DriveComboBox1"_s)->currentText(), u"/");
 
-    QListWidget *files = m_editor->FileListBox1;
+    QListWidget *files = control<QListWidget>(m_editor, u"FileListBox1"_s);
     QCOMPARE(files->count(), 5 * 8 + 1);
     QCOMPARE(files->item(0)->text(), u"s1-1.wav");
     QCOMPARE(files->item(files->count() - 1)->text(), u"zz-bell.MP3");
     QCOMPARE(files->currentRow(), 0);
-    QCOMPARE(m_editor->MP2->player.FileName, sounds + u"/s1-1.wav"_s);
-    QVERIFY(m_editor->MP2->isVisible());
-    QVERIFY(m_editor->BitBtn4->isEnabled());
+    QCOMPARE(control<TMediaPlayer>(m_editor, u"MP2"_s)->player.FileName, sounds + u"/s1-1.wav"_s);
+    QVERIFY(control<TMediaPlayer>(m_editor, u"MP2"_s)->isVisible());
+    QVERIFY(control<QPushButton>(m_editor, u"BitBtn4"_s)->isEnabled());
 
     clickRow(files, 3);
-    QCOMPARE(m_editor->MP2->player.FileName, sounds + u"/s1-4.wav"_s);
+    QCOMPARE(control<TMediaPlayer>(m_editor, u"MP2"_s)->player.FileName, sounds + u"/s1-4.wav"_s);
 
     // A double click plays the file at once.
     m_program->device.log.clear();
     clickRow(files, 3, true);
     QVERIFY(m_program->device.log.contains(u"start sounds/s1-4.wav"_qs));
 
-    QTest::mouseClick(m_editor->BitBtn3, Qt::LeftButton);
-    QVERIFY(m_editor->Panel1->isHidden());
-    QVERIFY(m_editor->BitBtn1->isEnabled());
+    QTest::mouseClick(control<QPushButton>(m_editor, u"BitBtn3"_s), Qt::LeftButton);
+    QVERIFY(control<QFrame>(m_editor, u"Panel1"_s)->isHidden());
+    QVERIFY(control<QPushButton>(m_editor, u"BitBtn1"_s)->isEnabled());
     QCOMPARE(m_editor->width(), 427);
 }
 
 void tst_TFAudio::escapeClosesOnlyTheBrowser()
 {
     m_editor->show();
-    QTest::mouseClick(m_editor->BitBtn1, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(m_editor, u"BitBtn1"_s), Qt::LeftButton);
     QTest::keyClick(m_editor, Qt::Key_Escape);
-    QVERIFY(m_editor->Panel1->isHidden());
+    QVERIFY(control<QFrame>(m_editor, u"Panel1"_s)->isHidden());
     QVERIFY(m_editor->isVisible());
     QTest::keyClick(m_editor, Qt::Key_Escape);
     QVERIFY(m_editor->isVisible());
@@ -193,18 +194,18 @@ void tst_TFAudio::escapeClosesOnlyTheBrowser()
 void tst_TFAudio::aFolderWithoutSoundsDisablesAssociate()
 {
     m_editor->show();
-    QTest::mouseClick(m_editor->BitBtn1, Qt::LeftButton);
-    QTreeView *folders = m_editor->DirectoryListBox1;
+    QTest::mouseClick(control<QPushButton>(m_editor, u"BitBtn1"_s), Qt::LeftButton);
+    QTreeView *folders = control<QTreeView>(m_editor, u"DirectoryListBox1"_s);
     const QModelIndex sounds = folders->currentIndex();
     QTRY_COMPARE(folders->model()->rowCount(sounds), 1);
     const QModelIndex empty = folders->model()->index(0, 0, sounds);
     folders->scrollTo(empty);
     QTest::mouseClick(folders->viewport(), Qt::LeftButton, {}, folders->visualRect(empty).center());
 
-    QCOMPARE(m_editor->Label1->text(), native(m_program->dir.path(u"sounds/empty"_s)));
-    QCOMPARE(m_editor->FileListBox1->count(), 0);
-    QVERIFY(!m_editor->BitBtn4->isEnabled());
-    QVERIFY(m_editor->MP2->isHidden());
+    QCOMPARE(control<QLabel>(m_editor, u"Label1"_s)->text(), native(m_program->dir.path(u"sounds/empty"_s)));
+    QCOMPARE(control<QListWidget>(m_editor, u"FileListBox1"_s)->count(), 0);
+    QVERIFY(!control<QPushButton>(m_editor, u"BitBtn4"_s)->isEnabled());
+    QVERIFY(control<TMediaPlayer>(m_editor, u"MP2"_s)->isHidden());
 }
 
 void tst_TFAudio::associateAndOk_data()
@@ -222,21 +223,21 @@ void tst_TFAudio::associateAndOk()
 
     m_editor->show();
     choose(m_editor, u"Event3"_s);
-    QTest::mouseClick(m_editor->BitBtn1, Qt::LeftButton);
-    clickRow(m_editor->FileListBox1, m_editor->FileListBox1->count() - 1);
-    QTest::mouseClick(m_editor->BitBtn4, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(m_editor, u"BitBtn1"_s), Qt::LeftButton);
+    clickRow(control<QListWidget>(m_editor, u"FileListBox1"_s), control<QListWidget>(m_editor, u"FileListBox1"_s)->count() - 1);
+    QTest::mouseClick(control<QPushButton>(m_editor, u"BitBtn4"_s), Qt::LeftButton);
 
     // The test folder lies deeper than the first folder below the root, so
     // the file is stored with its full path.
     const QString file = m_program->dir.path(u"sounds/zz-bell.MP3"_s);
     QCOMPARE(m_program->windows->sounds.ListBox1.entry(2), file);
-    QCOMPARE(m_editor->Label3->text(), native(file));
-    QCOMPARE(m_editor->MP3->player.FileName, file);
+    QCOMPARE(control<QLabel>(m_editor, u"Label3"_s)->text(), native(file));
+    QCOMPARE(control<TMediaPlayer>(m_editor, u"MP3"_s)->player.FileName, file);
 
-    QTest::mouseClick(m_editor->BitBtn2, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(m_editor, u"BitBtn2"_s), Qt::LeftButton);
     QCOMPARE(m_program->recorder.questions, QStringList{"\"Set B\" has been changed. Save it?"});
     QVERIFY(m_editor->isHidden());
-    QVERIFY(m_editor->Panel1->isHidden());
+    QVERIFY(control<QFrame>(m_editor, u"Panel1"_s)->isHidden());
     QStringList expected = m_program->setLines(u"sys/Sound2.txt"_s);
     if (answer) {
         QCOMPARE(expected[2], file);
@@ -259,7 +260,7 @@ void tst_TFAudio::unchangedSetAsksNothing()
     m_program->dir.remove(u"sys/SoundStr.txt"_s);
     const QByteArray before = m_program->dir.read(u"sys/Sound2.txt"_s);
     m_editor->show();
-    QTest::mouseClick(m_editor->BitBtn2, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(m_editor, u"BitBtn2"_s), Qt::LeftButton);
     QCOMPARE(m_program->recorder.questions, QStringList());
     QCOMPARE(m_program->dir.read(u"sys/Sound2.txt"_s), before);
     QCOMPARE(m_program->dir.read(u"sys/SoundStr.txt"_s),
@@ -271,7 +272,7 @@ void tst_TFAudio::titleIsLimitedAndSavedWhateverTheAnswer()
     setUp(false);
     m_editor->show();
     QApplication::setActiveWindow(m_editor);
-    QLineEdit *title = m_editor->Edit1;
+    QLineEdit *title = control<QLineEdit>(m_editor, u"Edit1"_s);
     title->setFocus();
     title->selectAll();
     QTest::keyClicks(title, u"Birdsong at dawn"_s);
@@ -279,16 +280,16 @@ void tst_TFAudio::titleIsLimitedAndSavedWhateverTheAnswer()
     QTest::keyClick(title, Qt::Key_Tab);
 
     QCOMPARE(m_program->windows->FSound->selectedTitle(), u"Birdsong a");
-    QCOMPARE(m_program->windows->FSound->Choices[2]->text(), u"Birdsong a");
-    QCOMPARE(m_editor->GroupBox3->title(), u"Personnalisation de \"Birdsong a\"");
-    QCOMPARE(m_editor->RadioGroup1->title(), QString::fromUtf8(" Evénements pour \"Birdsong a\" "));
+    QCOMPARE(control<QRadioButton>(m_program->windows->FSound, u"Choice2"_s)->text(), u"Birdsong a");
+    QCOMPARE(control<QGroupBox>(m_editor, u"GroupBox3"_s)->title(), u"Personnalisation de \"Birdsong a\"");
+    QCOMPARE(control<QGroupBox>(m_editor, u"RadioGroup1"_s)->title(), QString::fromUtf8(" Evénements pour \"Birdsong a\" "));
 
     // Associate once so that OK asks; the answer no keeps the set's file but
     // not the old title.
-    QTest::mouseClick(m_editor->BitBtn1, Qt::LeftButton);
-    QTest::mouseClick(m_editor->BitBtn4, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(m_editor, u"BitBtn1"_s), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(m_editor, u"BitBtn4"_s), Qt::LeftButton);
     const QByteArray before = m_program->dir.read(u"sys/Sound2.txt"_s);
-    QTest::mouseClick(m_editor->BitBtn2, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(m_editor, u"BitBtn2"_s), Qt::LeftButton);
     QCOMPARE(m_program->recorder.questions, QStringList{"\"Birdsong a\" has been changed. Save it?"});
     QCOMPARE(m_program->dir.read(u"sys/Sound2.txt"_s), before);
     QCOMPARE(m_program->dir.read(u"sys/SoundStr.txt"_s),
@@ -298,10 +299,10 @@ void tst_TFAudio::titleIsLimitedAndSavedWhateverTheAnswer()
 void tst_TFAudio::playersCloseEachOther()
 {
     m_editor->show();
-    QTest::mouseClick(m_editor->BitBtn1, Qt::LeftButton);
-    QTest::mouseClick(m_editor->MP3->PlayButton, Qt::LeftButton);
-    QTest::mouseClick(m_editor->MP2->PlayButton, Qt::LeftButton);
-    QTest::mouseClick(m_editor->MP3->StopButton, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(m_editor, u"BitBtn1"_s), Qt::LeftButton);
+    QTest::mouseClick(control<TMediaPlayer>(m_editor, u"MP3"_s)->PlayButton, Qt::LeftButton);
+    QTest::mouseClick(control<TMediaPlayer>(m_editor, u"MP2"_s)->PlayButton, Qt::LeftButton);
+    QTest::mouseClick(control<TMediaPlayer>(m_editor, u"MP3"_s)->StopButton, Qt::LeftButton);
     QCOMPARE(m_program->device.log,
              (QStringList{"open sounds/s2-1.wav", "start sounds/s2-1.wav",
                           "close sounds/s2-1.wav", "open sounds/s1-1.wav", "start sounds/s1-1.wav",
@@ -309,8 +310,8 @@ void tst_TFAudio::playersCloseEachOther()
                           "stop sounds/s2-1.wav"}));
     // Closing the window closes the shared player.
     m_program->device.log.clear();
-    QTest::mouseClick(m_editor->MP2->PlayButton, Qt::LeftButton);
-    QTest::mouseClick(m_editor->BitBtn2, Qt::LeftButton);
+    QTest::mouseClick(control<TMediaPlayer>(m_editor, u"MP2"_s)->PlayButton, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(m_editor, u"BitBtn2"_s), Qt::LeftButton);
     QVERIFY(m_program->device.log.contains(u"close sounds/s1-1.wav"_qs));
 }
 

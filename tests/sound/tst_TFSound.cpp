@@ -8,6 +8,7 @@
 #include "TFSound.h"
 #include "TFSoundTest.h"
 #include "TFStart.h"
+#include "WindowControls.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -353,9 +354,9 @@ void tst_TFSound::choosingASetChecksAndRepairsIt()
     QCOMPARE(program.setLines(u"sys/Sound4.txt"_s), expected);
     QCOMPARE(program.device.played(), QStringList());
     QVERIFY(options->findChild<QProgressBar *>(u"PB"_s)->isHidden());
-    QVERIFY(options->BitBtn8->isEnabled());
-    QVERIFY(options->BitBtn3->isEnabled());
-    QVERIFY(options->BitBtn1->isEnabled());
+    QVERIFY(control<QPushButton>(options, u"BitBtn8"_s)->isEnabled());
+    QVERIFY(control<QPushButton>(options, u"BitBtn3"_s)->isEnabled());
+    QVERIFY(control<QPushButton>(options, u"BitBtn1"_s)->isEnabled());
 
     // The set sounds at once, before OK.
     program.windows->sounds.MakeSound(SoundEvent::RightAnswer);
@@ -379,8 +380,8 @@ void tst_TFSound::choosingAnUnreadableSet()
         QCOMPARE(program.recorder.messages,
                  QStringList{u"Cannot open file %1"_s
                                  .arg(program.dir.path(u"sys/Sound%1.txt"_s.arg(number)))});
-        QVERIFY(options->BitBtn8->isEnabled());
-        QVERIFY(options->BitBtn1->isEnabled());
+        QVERIFY(control<QPushButton>(options, u"BitBtn8"_s)->isEnabled());
+        QVERIFY(control<QPushButton>(options, u"BitBtn1"_s)->isEnabled());
         QCOMPARE(program.windows->sounds.ListBox1.entries(), QStringList(8, program.defaultEntry()));
     }
     QVERIFY(!program.dir.exists(u"sys/Sound5.txt"_s));
@@ -396,14 +397,14 @@ void tst_TFSound::listenPlaysTheWholeSet()
     options->show();
     program.device.log.clear();
 
-    QTest::mouseClick(options->BitBtn8, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(options, u"BitBtn8"_s), Qt::LeftButton);
     QStringList expected;
     for (int event = 1; event <= 8; ++event)
         expected << u"sounds/s2-%1.wav"_s.arg(event);
     QCOMPARE(program.device.played(), expected);
-    QCOMPARE(options->PB->value(), 8);
-    QVERIFY(options->PB->isHidden());
-    for (QWidget *control : QList<QWidget *>{options->BitBtn8, options->BitBtn3, options->RadioGroup1, options->BitBtn1})
+    QCOMPARE(control<QProgressBar>(options, u"PB"_s)->value(), 8);
+    QVERIFY(control<QProgressBar>(options, u"PB"_s)->isHidden());
+    for (QWidget *control : QList<QWidget *>{control<QPushButton>(options, u"BitBtn8"_s), control<QPushButton>(options, u"BitBtn3"_s), control<QGroupBox>(options, u"RadioGroup1"_s), control<QPushButton>(options, u"BitBtn1"_s)})
         QVERIFY(control->isEnabled());
 }
 
@@ -417,12 +418,12 @@ void tst_TFSound::okWithSilenceTurnsTheSoundOff()
     options->show();
     choose(options, u"Choice0"_s);
     QCOMPARE(program.bouton(), 3);
-    QVERIFY(!options->BitBtn8->isEnabled());
-    QVERIFY(options->Label1->isVisible());
+    QVERIFY(!control<QPushButton>(options, u"BitBtn8"_s)->isEnabled());
+    QVERIFY(control<QLabel>(options, u"Label1"_s)->isVisible());
 
     QTest::keyClick(options, Qt::Key_Escape);
     QVERIFY(options->isVisible());
-    QTest::mouseClick(options->BitBtn1, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(options, u"BitBtn1"_s), Qt::LeftButton);
     QVERIFY(options->isHidden());
     QCOMPARE(program.bouton(), 0);
     QVERIFY(!showsSoundOn(program.windows->FCalculator));
@@ -434,7 +435,7 @@ void tst_TFSound::okWithSilenceTurnsTheSoundOff()
     // Back to a set, on a machine that lost its device meanwhile.
     options->show();
     choose(options, u"Choice1"_s);
-    QTest::mouseClick(options->BitBtn1, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(options, u"BitBtn1"_s), Qt::LeftButton);
     QCOMPARE(program.recorder.messages, QStringList{"No audio device on this system !"});
     QCOMPARE(program.bouton(), 0);
 }
@@ -450,9 +451,9 @@ void tst_TFSound::editOpensTheEditorOnTheCurrentSet()
     bool shown = false;
     QTimer::singleShot(0, editor, [&] {
         shown = editor->isVisible();
-        QTest::mouseClick(editor->BitBtn2, Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(editor, u"BitBtn2"_s), Qt::LeftButton);
     });
-    QTest::mouseClick(options->BitBtn3, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(options, u"BitBtn3"_s), Qt::LeftButton);
     QVERIFY(shown);
     QCOMPARE(program.windows->sounds.FileName, program.dir.path(u"sys/Sound2.txt"_s));
     QCOMPARE(program.windows->sounds.ListBox1.entry(0), program.sequenceLine(2, 1));
