@@ -118,6 +118,7 @@ private slots:
     void quitEndsEvenWhenFilesCannotBeWritten();
     void switchesLanguageAtOnce();
     void switchedLanguageIsWrittenOnlyAtQuit();
+    void quitBeforeTheDrillWindowKeepsTheStoredOperator();
     void smallestMultiplicatorTakesEffect();
 };
 
@@ -425,6 +426,19 @@ void tst_TFStart::switchesLanguageAtOnce()
     expert->show();
     QCOMPARE(expert->windowTitle(), u"Deutsch expert"_s);
     expert->BitBtn1Click();
+}
+
+// The pupil may quit before the other windows are made (at once after the
+// start): the operator in the settings file stays as it was.
+void tst_TFStart::quitBeforeTheDrillWindowKeepsTheStoredOperator()
+{
+    Program program("[GLOBAL]\r\nOperation=2\r\n");
+    program.windows = std::make_unique<WindowSet>(program.dir.path());
+    QVERIFY(program.windows->create({}));
+    QVERIFY(!program.windows->FCalculator);
+    program.start_window()->BitBtn1Click();
+    QVERIFY(program.start_window()->hasQuit());
+    QCOMPARE(program.settings().readString(u"GLOBAL"_s, u"Operation"_s), u"2"_s);
 }
 
 void tst_TFStart::switchedLanguageIsWrittenOnlyAtQuit()
