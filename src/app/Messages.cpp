@@ -40,6 +40,12 @@ bool ask(const QString &text)
            == QMessageBox::Yes;
 }
 
+void showFailure(SafeFile::Result result, const QString &path)
+{
+    if (result != SafeFile::Result::Written)
+        show(SafeFile::failureText(result, path));
+}
+
 void setHandler(Handler newHandler)
 {
     handler() = std::move(newHandler);

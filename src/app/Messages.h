@@ -1,5 +1,7 @@
 #pragma once
 
+#include "SafeFile.h"
+
 #include <QString>
 
 #include <functional>
@@ -15,6 +17,8 @@ using Handler = std::function<bool(Kind kind, const QString &text)>;
 
 void show(const QString &text);
 bool ask(const QString &text);
+// The message of a failed write; nothing when the file was written.
+void showFailure(SafeFile::Result result, const QString &path);
 
 // An empty handler brings back the real message boxes.
 void setHandler(Handler handler);

@@ -5,6 +5,7 @@
 #include "CaptionTexts.h"
 #include "ChoiceFile.h"
 #include "EventSounds.h"
+#include "HelpPanel.h"
 #include "LanguageCode.h"
 #include "Messages.h"
 #include "NamedChild.h"
@@ -17,7 +18,9 @@
 #include "TFSwap.h"
 #include "TGradient.h"
 #include "TPrintDlg.h"
+#include "TextExcerpt.h"
 #include "TextLines.h"
+#include "WrittenFiles.h"
 
 #include <QAction>
 #include <QApplication>
@@ -30,9 +33,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QTextBrowser>
 #include <QTimer>
-#include <QUrl>
 
 using namespace Qt::StringLiterals;
 
@@ -77,26 +78,30 @@ void TFStart::connectControls()
     connect(ui.BitBtn2, &QPushButton::clicked, this, &TFStart::BitBtn2Click);
     connect(ui.BitBtn1, &QPushButton::clicked, this, &TFStart::BitBtn1Click);
     connect(ui.BitBtn5, &QPushButton::clicked, this, &TFStart::BitBtn5Click);
-    connect(ui.BitBtn6, &QPushButton::clicked, this, &TFStart::BitBtn6Click);
+    connect(ui.Panel4, &HelpPanel::closeClicked, this, &TFStart::BitBtn6Click);
 }
 
 bool TFStart::FormCreate()
 {
     AppContext &ctx = context();
     ctx.StartupSoundPending = true;
+    WrittenFiles::removeInterruptedSaves(ctx.AppDir);
     const ProfileFile settings(ctx.path(SettingsFile::RelativePath));
     if (!settings.exists()) {
         Messages::show(u"Initiation file not found !\nPlease re-install Numerillo"_s);
         return false;
     }
-    for (const QString &path : OperatorList::createDefaultsIfMissing(ctx.AppDir))
-        Messages::show(u"Cannot create file %1"_s.arg(QDir::toNativeSeparators(path)));
+    for (const auto &[path, result] : OperatorList::createDefaultsIfMissing(ctx.AppDir))
+        Messages::showFailure(result, path);
 
-    ctx.LanguageCode = LanguageCode::atStartup(SettingsFile::storedLanguage(settings),
-                                               QLocale::system().language());
+    const QString storedLanguage = SettingsFile::storedLanguage(settings);
+    ctx.LanguageCode = LanguageCode::atStartup(storedLanguage, QLocale::system().language());
+    // A stored text that is no code goes back as it was, unless the pupil
+    // chooses a language.
+    m_keepStoredLanguage = !storedLanguage.isEmpty() && !LanguageCode::isValid(storedLanguage);
     for (QAction *language : ui.Languages)
         language->setEnabled(
-            QFileInfo::exists(LanguageCode::languageFilePath(ctx.AppDir, language->data().toString())));
+            QFileInfo(LanguageCode::languageFilePath(ctx.AppDir, language->data().toString())).isFile());
     LoadCaptions();
     // The menu bar's height is known once its menus have their titles.
     resize(minimumSizeHint());
@@ -129,7 +134,7 @@ void TFStart::tickChosenTables()
     for (int table : choice.tables)
         ui.CheckBoxes[table - 1]->setChecked(true);
     if (choice.badLine)
-        Messages::show(u"'%1' is not a valid integer value"_s.arg(*choice.badLine));
+        Messages::show(u"'%1' is not a valid integer value"_s.arg(TextExcerpt::shortened(*choice.badLine)));
 }
 
 void TFStart::LoadCaptions()
@@ -162,6 +167,7 @@ void TFStart::checkLanguage(const QString &code)
 void TFStart::selectLanguage(const QString &code)
 {
     context().LanguageCode = code;
+    m_keepStoredLanguage = false;
     checkLanguage(code);
     emit languageSwitched();
 }
@@ -233,6 +239,11 @@ void TFStart::CanGo()
     ui.BitBtn5->setEnabled(!chosen.isEmpty());
 }
 
+void TFStart::setBackground(const GradientSpec &background)
+{
+    ui.Gradient1->setSpec(background);
+}
+
 void TFStart::setSmallestMultiplicator(int smallest)
 {
     QStringList &range = context().LBRange;
@@ -295,25 +306,13 @@ void TFStart::About1Click()
 void TFStart::Help1Click()
 {
     const CaptionTexts texts = CaptionTexts::load(context().languageFile(), u"FCalculator"_s);
-    ui.BitBtn6->setText(texts.text(u"vHelpCloseBtn"_s));
-    ui.Label5->setText(texts.text(u"vHelpTopInfoLbl"_s));
-    const QString page = context().path(u"sys/"_s + context().LanguageCode + u"-help.html"_s);
-    if (!QFileInfo(page).isFile()) {
-        Messages::show(u"Can't locate file: "_s + QDir::toNativeSeparators(page));
+    ui.Panel4->setTexts(texts.text(u"vHelpTopInfoLbl"_s), texts.text(u"vHelpCloseBtn"_s));
+    if (!ui.Panel4->load(LanguageCode::helpPagePath(context().AppDir, context().LanguageCode)))
         return;
-    }
-    if (!ui.htmlLite1) {
-        // Made when first needed: the page display is slow to create.
-        ui.htmlLite1 = named(new QTextBrowser(ui.Panel4), u"htmlLite1"_s);
-        ui.htmlLite1->setOpenLinks(true);
-        ui.htmlLite1->setOpenExternalLinks(false);
-        ui.htmlLite1->document()->setDefaultFont(QFont(u"Times New Roman"_s));
-    }
-    ui.htmlLite1->setSource(QUrl::fromLocalFile(page));
     placePanels();
     ui.Panel4->show();
     ui.Panel4->raise();
-    ui.htmlLite1->setFocus();
+    ui.Panel4->focusPage();
 }
 
 void TFStart::BitBtn6Click()
@@ -348,10 +347,15 @@ void TFStart::BitBtn1Click()
 }
 
 // Enter starts the drill whenever it can, wherever the focus stands: the
-// buttons of a main window leave the key to it.
+// buttons of a main window leave the key to it. While help is open, Enter
+// closes it, as in the drill window.
 void TFStart::keyPressEvent(QKeyEvent *event)
 {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && !ui.Panel4->isHidden()) {
+        BitBtn6Click();
+        return;
+    }
     if (enter && ui.BitBtn2->isEnabled()) {
         ui.BitBtn2->click();
         return;
@@ -373,18 +377,17 @@ void TFStart::saveChoiceAndSettings()
 {
     const AppContext &ctx = context();
     const QString choicePath = ctx.path(ChoiceFile::RelativePath);
-    if (!TextLines::write(choicePath, ctx.LBChoice))
-        Messages::show(u"Cannot create file %1"_s.arg(QDir::toNativeSeparators(choicePath)));
+    Messages::showFailure(TextLines::write(choicePath, ctx.LBChoice), choicePath);
 
     ProfileFile settings(ctx.path(SettingsFile::RelativePath));
     SettingsFile::QuitValues values;
-    values.language = ctx.LanguageCode;
+    if (!m_keepStoredLanguage)
+        values.language = ctx.LanguageCode;
     values.range = ctx.LBRange.isEmpty() ? ctx.settings.Range : ctx.LBRange.first().toInt();
     // Before the drill window is made, the stored operator stays.
     values.operation = m_dialogs.drill ? m_dialogs.drill->operatorIndex() : SettingsFile::storedOperation(settings);
     values.settings = ctx.settings;
     values.background = ui.Gradient1->spec();
     SettingsFile::write(settings, values);
-    if (!settings.save())
-        Messages::show(u"Unable to write to %1"_s.arg(QDir::toNativeSeparators(settings.path())));
+    Messages::showFailure(settings.save(), settings.path());
 }

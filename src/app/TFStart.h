@@ -1,5 +1,6 @@
 #pragma once
 
+#include "GradientSpec.h"
 #include "TFStartUi.h"
 
 #include <QMainWindow>
@@ -54,6 +55,9 @@ public:
     void GlobalCheck(bool checked);
     void selectLanguage(const QString &code);
 
+    // The background, as the screen colour window leaves it.
+    void setBackground(const GradientSpec &background);
+
     // The multiplicators that operations may use: from the smallest one to 12.
     void setSmallestMultiplicator(int smallest);
 
@@ -100,5 +104,6 @@ private:
     EventSounds &m_sounds;
     Dialogs m_dialogs;
     bool m_quit = false;
+    bool m_keepStoredLanguage = false;
     std::function<void()> m_prepareShowSteps;
 };

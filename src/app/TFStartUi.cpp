@@ -1,6 +1,7 @@
 #include "TFStartUi.h"
 
 #include "Artwork.h"
+#include "HelpPanel.h"
 #include "NamedChild.h"
 #include "TGradient.h"
 
@@ -11,7 +12,6 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QTextBrowser>
 
 using namespace Qt::StringLiterals;
 
@@ -36,11 +36,12 @@ void TFStartUi::setupUi(QMainWindow *window)
     BitBtn1 = makeNamed<QPushButton>(GroupBox1, u"BitBtn1"_s);
     BitBtn5 = makeNamed<QPushButton>(GroupBox1, u"BitBtn5"_s);
     Image1 = makeNamed<QLabel>(GroupBox1, u"Image1"_s);
-    Panel4 = makeNamed<QFrame>(Gradient1, u"Panel4"_s);
+    Panel4 = new HelpPanel({"Panel4", "Panel5", "Label5", "BitBtn6", 41, 238, QFont(u"Arial"_s, 10),
+                            u"Times New Roman"_s, QMargins()},
+                           Gradient1);
     window->setCentralWidget(Gradient1);
     buildMenus(window);
     buildTables();
-    buildHelpPanel();
     Gradient1->setMinimumSize(ClientSize);
 }
 
@@ -127,30 +128,9 @@ void TFStartUi::buildTables()
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
-// The help panel lies over the tables while it is open.
-void TFStartUi::buildHelpPanel()
-{
-    Panel4->setFrameShape(QFrame::Panel);
-    Panel4->setAutoFillBackground(true);
-    auto *bar = makeNamed<QFrame>(Panel4, u"Panel5"_s);
-    bar->setAutoFillBackground(true);
-    bar->setPalette(QPalette(QColor(238, 238, 238)));
-    bar->setFixedHeight(41);
-    Label5 = makeNamed<QLabel>(bar, u"Label5"_s);
-    Label5->setFont(QFont(u"Arial"_s, 10));
-    BitBtn6 = makeNamed<QPushButton>(bar, u"BitBtn6"_s);
-    Panel4->hide();
-}
-
 void TFStartUi::layOut()
 {
     const QSize area = Gradient1->size();
     Panel1->move((area.width() - PanelSize.width()) / 2, (area.height() - PanelSize.height()) / 2);
     Panel4->setGeometry((area.width() - 489) / 2, 7, 489, area.height() - 20);
-    QWidget *bar = Label5->parentWidget();
-    bar->setGeometry(0, 0, Panel4->width(), 41);
-    Label5->setGeometry(8, 0, bar->width() - 120, 41);
-    BitBtn6->setGeometry(bar->width() - 104, 8, 96, 26);
-    if (htmlLite1)
-        htmlLite1->setGeometry(0, 41, Panel4->width(), Panel4->height() - 41);
 }

@@ -2,6 +2,7 @@
 
 #include <array>
 
+class HelpPanel;
 class QAction;
 class QCheckBox;
 class QFrame;
@@ -10,7 +11,6 @@ class QLabel;
 class QMainWindow;
 class QMenu;
 class QPushButton;
-class QTextBrowser;
 class TGradient;
 
 // The start window's controls and their places, made once by setupUi; the
@@ -44,14 +44,10 @@ struct TFStartUi
     QAction *Help1;
     QAction *About1;
 
-    // The help panel; its page display is made when first needed.
-    QFrame *Panel4;
-    QLabel *Label5;
-    QPushButton *BitBtn6;
-    QTextBrowser *htmlLite1 = nullptr;
+    // The help panel, over the tables while it is open.
+    HelpPanel *Panel4;
 
 private:
     void buildMenus(QMainWindow *window);
     void buildTables();
-    void buildHelpPanel();
 };

@@ -66,6 +66,8 @@ void WindowSet::createOtherWindows(Windows others)
 {
     if (others & SoundOptions)
         others |= SoundCheckWindow;
+    if (others & ColourDialog)
+        others |= BackgroundDialog;
     const auto chosen = [others](Window window) { return others.testFlag(window); };
     if (chosen(DrillWindow))
         FCalculator = make<TFCalculator>(context, sounds);
@@ -105,11 +107,28 @@ void WindowSet::connectWindows()
 {
     FStart->setDialogs({FCalculator, PrintDlg, FSwap, FAbout});
     if (FCalculator)
-        FCalculator->setDialogs({FSwap, FSound});
+        FCalculator->setDialogs({FSwap, FSound, FColor});
     if (FSwap)
         QObject::connect(FSwap, &TFSwap::smallestMultiplicatorChosen, FStart, &TFStart::setSmallestMultiplicator);
+    if (FColor)
+        connectColourWindows();
     if (FSound)
         connectSoundOptions();
+}
+
+// The colour windows show every change on the drill window at once; the
+// start window takes the background the colour window leaves.
+void WindowSet::connectColourWindows()
+{
+    FColor->setDialogs({MakeBackGround});
+    QObject::connect(FColor, &TFColor::startBackgroundChanged, FStart, &TFStart::setBackground);
+    if (!FCalculator)
+        return;
+    QObject::connect(FColor, &TFColor::drillBackgroundChanged, FCalculator, &TFCalculator::takeBackground);
+    QObject::connect(FColor, &TFColor::keypadColourChanged, FCalculator, &TFCalculator::setKeypadColour);
+    if (MakeBackGround)
+        QObject::connect(MakeBackGround, &TMakeBackGround::backgroundChanged, FCalculator,
+                         &TFCalculator::takeBackground);
 }
 
 void WindowSet::connectSoundOptions()

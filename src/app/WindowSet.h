@@ -36,7 +36,7 @@ class WindowSet
 public:
     // The windows besides the start window, which is always made. A test
     // makes only those it needs; the sound options bring their progress
-    // window along.
+    // window along, the colour window its background window.
     enum Window : unsigned {
         DrillWindow = 1u << 0,
         PrintDialog = 1u << 1,
@@ -101,6 +101,7 @@ private:
     bool createStartWindow();
     void createOtherWindows(Windows others);
     void connectWindows();
+    void connectColourWindows();
     void connectSoundOptions();
 
     std::vector<std::unique_ptr<QWidget>> m_windows;

@@ -40,4 +40,11 @@ QString findIgnoringCase(const QString &path)
     return found;
 }
 
+bool isWithin(const QString &file, const QString &folder)
+{
+    const QString root = QFileInfo(folder).canonicalFilePath();
+    const QString target = QFileInfo(file).canonicalFilePath();
+    return !root.isEmpty() && !target.isEmpty() && target.startsWith(root + u'/');
+}
+
 } // namespace PathNames

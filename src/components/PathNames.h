@@ -11,4 +11,8 @@ QString fromStored(const QString &stored);
 // (Default.wav finds default.wav), or the path unchanged when none does.
 QString findIgnoringCase(const QString &path);
 
+// Whether an existing file lies inside the folder or one below it, once
+// symbolic links and ".." are resolved.
+bool isWithin(const QString &file, const QString &folder);
+
 } // namespace PathNames

@@ -2,11 +2,15 @@
 
 #include "Cp1252.h"
 
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
-
 namespace TextLines {
+
+bool skipByteOrderMark(QByteArray &bytes)
+{
+    if (!bytes.startsWith(ByteOrderMark))
+        return false;
+    bytes.remove(0, ByteOrderMark.size());
+    return true;
+}
 
 QStringList split(const QString &text)
 {
@@ -28,26 +32,23 @@ QStringList split(const QString &text)
 
 std::optional<QStringList> read(const QString &path)
 {
-    if (QFileInfo(path).isDir())
+    std::optional<QByteArray> bytes = SafeFile::read(path);
+    if (!bytes)
         return std::nullopt;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    return split(Cp1252::decode(file.readAll()));
+    skipByteOrderMark(*bytes);
+    return split(Cp1252::decode(*bytes));
 }
 
-bool write(const QString &path, const QStringList &lines, QString *errorText)
+SafeFile::Result write(const QString &path, const QStringList &lines)
 {
     QByteArray bytes;
-    for (const QString &line : lines)
-        bytes += Cp1252::encode(line) + "\r\n";
-
-    QSaveFile file(path);
-    const bool written = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()
-                         && file.commit();
-    if (!written && errorText)
-        *errorText = file.errorString();
-    return written;
+    for (const QString &line : lines) {
+        bool encoded = false;
+        bytes += Cp1252::encode(line, &encoded) + "\r\n";
+        if (!encoded)
+            return SafeFile::Result::CannotWrite;
+    }
+    return SafeFile::write(path, bytes);
 }
 
 } // namespace TextLines

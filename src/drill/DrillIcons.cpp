@@ -1,29 +1,13 @@
 #include "DrillIcons.h"
 
-#include <QGuiApplication>
+#include "IconCanvas.h"
+
 #include <QPainter>
 #include <QPainterPath>
-
-#include <functional>
 
 namespace {
 
 const QColor Outline(40, 40, 50);
-
-// Every picture is drawn on a 32 by 32 grid and scaled to the size asked for.
-QPixmap draw(int size, const std::function<void(QPainter &)> &paint)
-{
-    const qreal ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
-    QPixmap pixmap(QSize(size, size) * ratio);
-    pixmap.setDevicePixelRatio(ratio);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.scale(size / 32.0, size / 32.0);
-    painter.setPen(QPen(Outline, 1.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    paint(painter);
-    return pixmap;
-}
 
 } // namespace
 
@@ -31,7 +15,7 @@ namespace DrillIcons {
 
 QPixmap wasteBin(int size)
 {
-    return draw(size, [](QPainter &p) {
+    return drawIcon(size, [](QPainter &p) {
         QPainterPath body;
         body.moveTo(8, 10);
         body.lineTo(24, 10);
@@ -53,7 +37,7 @@ QPixmap wasteBin(int size)
 
 QPixmap camera(int size)
 {
-    return draw(size, [](QPainter &p) {
+    return drawIcon(size, [](QPainter &p) {
         p.setBrush(QColor(70, 75, 90));
         p.drawRoundedRect(QRectF(3, 10, 26, 17), 3, 3);
         p.drawRect(QRectF(11, 6, 10, 4));
@@ -69,7 +53,7 @@ QPixmap camera(int size)
 
 QPixmap ambulance(int size)
 {
-    return draw(size, [](QPainter &p) {
+    return drawIcon(size, [](QPainter &p) {
         QPainterPath body;
         body.moveTo(2, 24);
         body.lineTo(2, 9);
@@ -98,7 +82,7 @@ QPixmap ambulance(int size)
 
 QPixmap backArrow(int size)
 {
-    return draw(size, [](QPainter &p) {
+    return drawIcon(size, [](QPainter &p) {
         QPainterPath arrow;
         arrow.moveTo(3, 16);
         arrow.lineTo(15, 5);
@@ -116,7 +100,7 @@ QPixmap backArrow(int size)
 
 QPixmap bulb(int size)
 {
-    return draw(size, [](QPainter &p) {
+    return drawIcon(size, [](QPainter &p) {
         QPainterPath glass;
         glass.moveTo(12, 21);
         glass.cubicTo(12, 17, 6, 15, 6, 10.5);
@@ -140,7 +124,7 @@ QPixmap bulb(int size)
 
 QPixmap monitor(int size)
 {
-    return draw(size, [](QPainter &p) {
+    return drawIcon(size, [](QPainter &p) {
         p.setBrush(QColor(60, 65, 80));
         p.drawRoundedRect(QRectF(2, 4, 28, 20), 2, 2);
         QLinearGradient screen(0, 6, 0, 21);
@@ -158,7 +142,7 @@ QPixmap monitor(int size)
 
 QPixmap questionMark(int size)
 {
-    return draw(size, [](QPainter &p) {
+    return drawIcon(size, [](QPainter &p) {
         p.setBrush(QColor(30, 110, 220));
         p.drawEllipse(QRectF(2, 2, 28, 28));
         p.setPen(QPen(Qt::white, 3.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
@@ -176,7 +160,7 @@ QPixmap questionMark(int size)
 
 QPixmap stopwatch(int size)
 {
-    return draw(size, [](QPainter &p) {
+    return drawIcon(size, [](QPainter &p) {
         p.setBrush(QColor(160, 165, 175));
         p.drawRoundedRect(QRectF(13, 2, 6, 4), 1, 1);
         p.drawLine(QPointF(24, 8), QPointF(26.5, 5.5));
@@ -199,7 +183,7 @@ QPixmap stopwatch(int size)
 
 QPixmap checkMark(int size)
 {
-    return draw(size, [](QPainter &p) {
+    return drawIcon(size, [](QPainter &p) {
         QPainterPath tick;
         tick.moveTo(4, 17);
         tick.lineTo(12, 25);

@@ -4,15 +4,19 @@
 #include "Artwork.h"
 #include "ColorValue.h"
 #include "EventSounds.h"
+#include "HelpPanel.h"
 #include "IntervalTimer.h"
 #include "Judgement.h"
+#include "LanguageCode.h"
 #include "LinkLabel.h"
 #include "Marking.h"
 #include "Messages.h"
 #include "OperatorList.h"
 #include "ProfileFile.h"
 #include "QuestionGenerator.h"
+#include "SafeFile.h"
 #include "SettingsFile.h"
+#include "TFColor.h"
 #include "TFSound.h"
 #include "TFSwap.h"
 #include "TGradient.h"
@@ -54,7 +58,7 @@ TFCalculator::TFCalculator(AppContext &context, EventSounds &sounds)
 
     // Creation: texts, keypad colour, title and fresh counters.
     LoadCaptions();
-    TFCalculatorUi::setBackground(ui.Panel13, ColorValue::toColor(context.settings.CalcColor));
+    setKeypadColour(context.settings.CalcColor);
     setWindowTitle(AppContext::programTitle());
     DrillState &drill = context.drill;
     drill.OperationCount = 0;
@@ -72,6 +76,9 @@ void TFCalculator::connectControls()
     connect(ui.BitBtn1, &QPushButton::clicked, this, &TFCalculator::BitBtn1Click);
     connect(ui.BitBtn6, &QPushButton::clicked, this, &TFCalculator::BitBtn6Click);
     connect(ui.BitBtn8, &QPushButton::clicked, this, &TFCalculator::BitBtn8Click);
+    connect(ui.BitBtn10, &QPushButton::clicked, this, &TFCalculator::BitBtn10Click);
+    connect(ui.BitBtn9, &QPushButton::clicked, this, &TFCalculator::BitBtn9Click);
+    connect(ui.Panel14, &HelpPanel::closeClicked, this, &TFCalculator::BitBtn4Click);
     connect(ui.Ans, &QLineEdit::textChanged, this, &TFCalculator::AnsChange);
     for (QToolButton *button : ui.SpeedButtons) {
         const QChar digit = button->text().front();
@@ -85,9 +92,13 @@ void TFCalculator::connectControls()
     connect(ui.Label27, &LinkLabel::clicked, this, &TFCalculator::Label27Click);
 }
 
+// Read through the program's reader, which opens only regular files.
 QPixmap TFCalculator::picture(const QString &relative) const
 {
-    return QPixmap(context().path(relative));
+    QPixmap pixmap;
+    if (const auto bytes = SafeFile::read(context().path(relative)))
+        pixmap.loadFromData(*bytes);
+    return pixmap;
 }
 
 // The textures are read when the window is first shown, not while the
@@ -183,8 +194,7 @@ void TFCalculator::FormShow()
     const AppContext &ctx = context();
     loadTextures();
     loadOperators();
-    ui.BitBtn4->setText(text(u"vHelpCloseBtn"_s));
-    ui.Label1->setText(text(u"vHelpTopInfoLbl"_s));
+    ui.Panel14->setTexts(text(u"vHelpTopInfoLbl"_s), text(u"vHelpCloseBtn"_s));
     ui.BitBtn12->setText(text(u"vTimerGoBtn"_s));
     ui.Label11->setText(ctx.drill.MarkText + u' ' + text(u"vAverageCalc"_s));
     ui.Label12->setText(text(u"vModeWaitingStateLbl"_s));
@@ -371,6 +381,8 @@ void TFCalculator::done(int result)
 // state and the chronometer switch stay for the next drill.
 void TFCalculator::FormClose()
 {
+    if (!ui.Panel14->isHidden())
+        BitBtn4Click();
     if (ui.Panel7->isVisible()) {
         ui.Panel7->hide();
         ui.BitBtn12->setText(text(u"vTimerGoBtn"_s));
@@ -394,6 +406,63 @@ void TFCalculator::BitBtn8Click()
     if (m_dialogs.sound)
         m_dialogs.sound->exec();
     restoreFocus();
+}
+
+void TFCalculator::BitBtn10Click()
+{
+    stopChronometer();
+    if (m_dialogs.colours)
+        m_dialogs.colours->adjust(ui.Gradient1->spec());
+    restoreFocus();
+}
+
+// Where the screen and help buttons stop a running chronometer first, as
+// its own button does; the chronometer is not built yet, so there is
+// nothing to stop.
+void TFCalculator::stopChronometer()
+{
+}
+
+void TFCalculator::BitBtn9Click()
+{
+    stopChronometer();
+    enableTopBar(false);
+    ui.Button1->hide();
+    ui.Panel14->resize(ui.Panel14->width(), ui.Gradient1->height() - 40);
+    ui.Panel5->hide();
+    ui.Panel14->raise();
+    if (!ui.Panel14->load(LanguageCode::helpPagePath(context().AppDir, context().LanguageCode))) {
+        BitBtn4Click();
+        return;
+    }
+    ui.Panel14->show();
+    ui.Panel14->closeButton()->setDefault(true);
+    ui.Panel14->focusPage();
+}
+
+void TFCalculator::BitBtn4Click()
+{
+    ui.Panel14->setTexts(text(u"vHelpTopInfoLbl"_s), text(u"vHelpCloseBtn"_s));
+    enableTopBar(true);
+    ui.Button1->show();
+    ui.Panel14->hide();
+    ui.Panel5->show();
+    ui.BitBtn2->setDefault(true);
+    ui.Ans->setFocus();
+}
+
+// While help is open the pupil reads it: the buttons to other windows and
+// the operator list wait.
+void TFCalculator::enableTopBar(bool enabled)
+{
+    for (QWidget *control : std::initializer_list<QWidget *>{ui.BitBtn1, ui.BitBtn6, ui.BitBtn8, ui.BitBtn9,
+                                                             ui.BitBtn10, ui.OpSel})
+        control->setEnabled(enabled);
+}
+
+void TFCalculator::setKeypadColour(int colour)
+{
+    TFCalculatorUi::setBackground(ui.Panel13, ColorValue::toColor(colour));
 }
 
 void TFCalculator::Label26Click()

@@ -8,6 +8,7 @@
 #include <QIcon>
 
 class EventSounds;
+class TFColor;
 class TFSound;
 class TFSwap;
 
@@ -25,6 +26,7 @@ public:
     {
         TFSwap *expert = nullptr;
         TFSound *sound = nullptr;
+        TFColor *colours = nullptr;
     };
 
     TFCalculator(AppContext &context, EventSounds &sounds);
@@ -44,6 +46,9 @@ public:
     // The keyboard focus goes back to where the pupil answers.
     void restoreFocus();
 
+    // The keypad panel takes a new colour.
+    void setKeypadColour(int colour);
+
     // The sound button shows a loudspeaker with waves while a sound set is on.
     void showSoundPicture(bool soundOn);
     // Without an audio device the sound options can't be opened.
@@ -57,6 +62,9 @@ public:
     void BitBtn3Click();  // reset
     void BitBtn6Click();  // expert options
     void BitBtn8Click();  // sound options
+    void BitBtn10Click(); // screen colours
+    void BitBtn9Click();  // help
+    void BitBtn4Click();  // closes the help
     void BitBtn11Click(); // clear
     void AnsChange(const QString &answer);
     void SpeedButton1Click(QChar digit);
@@ -77,6 +85,8 @@ private:
     void connectControls();
     void loadOperators();
     void FormClose();
+    void stopChronometer();
+    void enableTopBar(bool enabled);
     void FormResize();
     void colourTopBar(int colour);
     void setResultColour(int colour);

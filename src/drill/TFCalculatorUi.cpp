@@ -2,6 +2,7 @@
 
 #include "Artwork.h"
 #include "DrillIcons.h"
+#include "HelpPanel.h"
 #include "IntervalTimer.h"
 #include "LinkLabel.h"
 #include "NamedChild.h"
@@ -21,7 +22,6 @@
 #include <QRegularExpressionValidator>
 #include <QSlider>
 #include <QSpinBox>
-#include <QTextBrowser>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -397,18 +397,9 @@ void TFCalculatorUi::buildChronoOptions()
 
 void TFCalculatorUi::buildHelpPanel()
 {
-    Panel14 = panel(Panel12, u"Panel14"_s);
-    Panel15 = panel(Panel14, u"Panel15"_s, QFrame::NoFrame);
-    setBackground(Panel15, QColor(239, 239, 239));
-    Label1 = makeNamed<QLabel>(Panel15, u"Label1"_s);
-    BitBtn4 = makeNamed<QPushButton>(Panel15, u"BitBtn4"_s);
-    htmlLite1 = makeNamed<QTextBrowser>(Panel14, u"htmlLite1"_s);
-    htmlLite1->setOpenLinks(true);
-    htmlLite1->setOpenExternalLinks(false);
-    htmlLite1->document()->setDefaultFont(QFont(u"Arial"_s));
-    htmlLite1->document()->setDocumentMargin(0);
-    htmlLite1->setContentsMargins(5, 0, 5, 0);
-    Panel14->hide();
+    Panel14 = new HelpPanel({"Panel14", "Panel15", "Label1", "BitBtn4", 38, 239, m_window->font(), u"Arial"_s,
+                             QMargins(5, 0, 5, 0)},
+                            Panel12);
 }
 
 void TFCalculatorUi::buildHiddenControls(QDialog *window)
@@ -437,9 +428,5 @@ void TFCalculatorUi::layOut(const QSize &size)
     Panel5->move((Panel12->width() - Panel5->width()) / 2, (Panel12->height() - Panel5->height()) / 2);
 
     Panel14->setGeometry((size.width() - HelpPanelWidth) / 2, 20, HelpPanelWidth, Gradient1->height() - 40);
-    Panel15->setGeometry(0, 0, Panel14->width(), 38);
-    Label1->setGeometry(8, 0, Panel15->width() - 120, 38);
-    BitBtn4->setGeometry(Panel15->width() - 106, 6, 98, 26);
-    htmlLite1->setGeometry(0, 38, Panel14->width(), Panel14->height() - 38);
     setBackground(Panel8, Panel17->palette().color(QPalette::Window));
 }

@@ -5,6 +5,7 @@
 
 #include <array>
 
+class HelpPanel;
 class IntervalTimer;
 class LinkLabel;
 class QComboBox;
@@ -20,7 +21,6 @@ class QPushButton;
 class QRadioButton;
 class QSlider;
 class QSpinBox;
-class QTextBrowser;
 class QToolButton;
 class QWidget;
 class TGradient;
@@ -117,12 +117,7 @@ struct TFCalculatorUi
     QGroupBox *GroupBox2;
     QSlider *TrackBar2;
 
-    // Help panel.
-    QFrame *Panel14;
-    QFrame *Panel15;
-    QLabel *Label1;
-    QPushButton *BitBtn4;
-    QTextBrowser *htmlLite1;
+    HelpPanel *Panel14;
 
     // Never seen.
     QSlider *TrackBar1;

@@ -2,18 +2,12 @@
 
 #include "Artwork.h"
 #include "NamedChild.h"
+#include "ProgramVersion.h"
 
 #include <QFrame>
 #include <QLabel>
 
 using namespace Qt::StringLiterals;
-
-#ifndef NUMERILLO_VERSION_MAJOR
-#define NUMERILLO_VERSION_MAJOR 0
-#define NUMERILLO_VERSION_MINOR 0
-#define NUMERILLO_VERSION_PATCH 0
-#define NUMERILLO_VERSION_TWEAK 0
-#endif
 
 namespace {
 
@@ -55,8 +49,8 @@ TFAbout::TFAbout()
 
     QLabel *version = placedLabel(this, u"Label2"_s, 16, 84);
     version->setFont(QFont(u"Arial"_s, 10));
-    version->setText(versionLine(NUMERILLO_VERSION_MAJOR, NUMERILLO_VERSION_MINOR,
-                                 NUMERILLO_VERSION_PATCH, NUMERILLO_VERSION_TWEAK));
+    version->setText(versionLine(ProgramVersion::Major, ProgramVersion::Minor, ProgramVersion::Release,
+                                 ProgramVersion::Build));
     version->adjustSize();
     bevel(this, u"Bevel2"_s, 224);
 

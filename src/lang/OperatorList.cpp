@@ -1,5 +1,6 @@
 #include "OperatorList.h"
 
+#include "PathNames.h"
 #include "TextLines.h"
 
 #include <QFileInfo>
@@ -13,28 +14,34 @@ QString relativePath(const QString &languageCode)
     return u"sys/"_s + languageCode + u"OpSel.txt"_s;
 }
 
-std::optional<QStringList> load(const QString &appDir, const QString &languageCode)
+QString path(const QString &appDir, const QString &languageCode)
 {
-    return TextLines::read(appDir + relativePath(languageCode));
+    return PathNames::findIgnoringCase(appDir + relativePath(languageCode));
 }
 
-QStringList createDefaultsIfMissing(const QString &appDir)
+std::optional<QStringList> load(const QString &appDir, const QString &languageCode)
 {
-    if (QFileInfo::exists(appDir + relativePath(u"en"_s)))
+    return TextLines::read(path(appDir, languageCode));
+}
+
+QList<std::pair<QString, SafeFile::Result>> createDefaultsIfMissing(const QString &appDir)
+{
+    if (QFileInfo::exists(path(appDir, u"en"_s)))
         return {};
     const QList<std::pair<QString, QStringList>> defaults = {
         {u"en"_s,
          {u"Operator: Multiply"_s, u"Operator: Divide"_s, u"Operator: Alternate"_s,
           u"Operator: Random"_s}},
         {u"fr"_s,
-         {u"Operateur: Multiplier"_s, u"Operateur: Diviser"_s, u"Operateur: Altern\u00e9"_s,
-          u"Operateur: Al\u00e9atoire"_s}},
+         {u"Op\u00e9rateur: Multiplier"_s, u"Op\u00e9rateur: Diviser"_s,
+          u"Op\u00e9rateur: Altern\u00e9"_s, u"Op\u00e9rateur: Al\u00e9atoire"_s}},
     };
-    QStringList failed;
+    QList<std::pair<QString, SafeFile::Result>> failed;
     for (const auto &[code, lines] : defaults) {
-        const QString path = appDir + relativePath(code);
-        if (!TextLines::write(path, lines))
-            failed << path;
+        const QString file = appDir + relativePath(code);
+        if (const SafeFile::Result result = TextLines::write(file, lines);
+            result != SafeFile::Result::Written)
+            failed.append({file, result});
     }
     return failed;
 }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "SafeFile.h"
+
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -13,8 +16,11 @@ QString relativePath(const QString &languageCode);
 
 std::optional<QStringList> load(const QString &appDir, const QString &languageCode);
 
+// The list of a language, found without regard to letter case.
+QString path(const QString &appDir, const QString &languageCode);
+
 // A first run writes the English and French lists when the English one is
-// missing. Returns the paths that could not be written.
-QStringList createDefaultsIfMissing(const QString &appDir);
+// missing. Returns the files that could not be written, with the failure.
+QList<std::pair<QString, SafeFile::Result>> createDefaultsIfMissing(const QString &appDir);
 
 } // namespace OperatorList

@@ -1,16 +1,13 @@
 #include "ProfileFile.h"
 
 #include "Cp1252.h"
-
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
+#include "TextLines.h"
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-const QByteArray Utf8ByteOrderMark("\xEF\xBB\xBF");
+const QByteArray LineEnd("\r\n");
 
 QString unquoted(QString value)
 {
@@ -41,29 +38,34 @@ ProfileFile::Line ProfileFile::Line::parse(const QByteArray &text, const QByteAr
 ProfileFile::ProfileFile(const QString &path)
     : m_path(path)
 {
-    QFile file(path);
-    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
+    std::optional<QByteArray> read = SafeFile::read(path);
+    if (!read)
         return;
     m_exists = true;
-    QByteArray bytes = file.readAll();
-    if (bytes.startsWith(Utf8ByteOrderMark)) {
-        m_byteOrderMark = true;
-        bytes.remove(0, Utf8ByteOrderMark.size());
-    }
+    QByteArray &bytes = *read;
+    m_byteOrderMark = TextLines::skipByteOrderMark(bytes);
+    // CR, LF and CR LF all end a line; each line keeps its own end.
     qsizetype start = 0;
     while (start < bytes.size()) {
-        qsizetype newline = bytes.indexOf('\n', start);
-        if (newline < 0)
-            newline = bytes.size();
-        QByteArray text = bytes.mid(start, newline - start);
-        QByteArray end = newline < bytes.size() ? QByteArray("\n") : QByteArray();
-        if (text.endsWith('\r')) {
-            text.chop(1);
-            end.prepend('\r');
-        }
-        m_lines.append(Line::parse(text, end));
-        start = newline + 1;
+        qsizetype end = start;
+        while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n')
+            ++end;
+        qsizetype next = end;
+        if (next < bytes.size() && bytes[next] == '\r')
+            ++next;
+        if (next < bytes.size() && bytes[next] == '\n')
+            ++next;
+        m_lines.append(Line::parse(bytes.mid(start, end - start), bytes.mid(end, next - end)));
+        start = next;
     }
+}
+
+// A line that is followed by an added one ends with CR LF, so that the
+// added line stands on a line of its own for every reader.
+void ProfileFile::endLine(qsizetype index)
+{
+    if (!m_lines[index].end.endsWith('\n'))
+        m_lines[index].end = LineEnd;
 }
 
 ProfileFile::Position ProfileFile::find(const QString &section, const QString &key) const
@@ -120,25 +122,29 @@ bool ProfileFile::readBool(const QString &section, const QString &key, bool defa
     return readInteger(section, key, defaultValue ? 1 : 0) != 0;
 }
 
-void ProfileFile::writeString(const QString &section, const QString &key, const QString &value)
+bool ProfileFile::writeString(const QString &section, const QString &key, const QString &value)
 {
+    bool encoded = false;
+    const QByteArray bytes = Cp1252::encode(value, &encoded);
+    if (!encoded)
+        return false;
     const Position position = find(section, key);
     if (position.keyLine >= 0) {
         Line &line = m_lines[position.keyLine];
-        line.text = line.text.left(line.text.indexOf('=') + 1) + Cp1252::encode(value);
-        return;
+        line.text = line.text.left(line.text.indexOf('=') + 1) + bytes;
+        return true;
     }
-    const Line entry = Line::parse(Cp1252::encode(key) + '=' + Cp1252::encode(value), "\r\n");
+    const Line entry = Line::parse(Cp1252::encode(key) + '=' + bytes, LineEnd);
     if (position.sectionLine >= 0) {
-        if (m_lines[position.lastLine].end.isEmpty())
-            m_lines[position.lastLine].end = "\r\n";
+        endLine(position.lastLine);
         m_lines.insert(position.lastLine + 1, entry);
-        return;
+        return true;
     }
-    if (!m_lines.isEmpty() && m_lines.last().end.isEmpty())
-        m_lines.last().end = "\r\n";
-    m_lines.append(Line::parse('[' + Cp1252::encode(section) + ']', "\r\n"));
+    if (!m_lines.isEmpty())
+        endLine(m_lines.size() - 1);
+    m_lines.append(Line::parse('[' + Cp1252::encode(section) + ']', LineEnd));
     m_lines.append(entry);
+    return true;
 }
 
 void ProfileFile::writeInteger(const QString &section, const QString &key, int value)
@@ -151,18 +157,12 @@ void ProfileFile::writeBool(const QString &section, const QString &key, bool val
     writeString(section, key, value ? u"1"_s : u"0"_s);
 }
 
-bool ProfileFile::save(QString *errorText) const
+SafeFile::Result ProfileFile::save() const
 {
-    QByteArray bytes = m_byteOrderMark ? Utf8ByteOrderMark : QByteArray();
+    QByteArray bytes = m_byteOrderMark ? TextLines::ByteOrderMark : QByteArray();
     for (const Line &line : m_lines)
         bytes += line.text + line.end;
-
-    QSaveFile file(m_path);
-    const bool saved = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()
-                       && file.commit();
-    if (!saved && errorText)
-        *errorText = file.errorString();
-    return saved;
+    return SafeFile::write(m_path, bytes);
 }
 
 std::optional<int> ProfileFile::parseInteger(const QString &text)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "SafeFile.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -25,12 +27,14 @@ public:
     int readInteger(const QString &section, const QString &key, int defaultValue) const;
     bool readBool(const QString &section, const QString &key, bool defaultValue) const;
 
-    void writeString(const QString &section, const QString &key, const QString &value);
+    // False, and the file unchanged, when the value holds a character
+    // outside Windows-1252.
+    bool writeString(const QString &section, const QString &key, const QString &value);
     void writeInteger(const QString &section, const QString &key, int value);
     void writeBool(const QString &section, const QString &key, bool value);
 
     // Replaces the file on disk only once the new contents are complete.
-    bool save(QString *errorText = nullptr) const;
+    SafeFile::Result save() const;
 
     // Decimal with an optional sign, or hexadecimal after "$", "0x" or "0X".
     static std::optional<int> parseInteger(const QString &text);
@@ -56,6 +60,7 @@ private:
 
     Position find(const QString &section, const QString &key) const;
     std::optional<QString> value(const QString &section, const QString &key) const;
+    void endLine(qsizetype index);
 
     QString m_path;
     bool m_exists = false;

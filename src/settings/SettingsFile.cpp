@@ -25,7 +25,7 @@ namespace SettingsFile {
 
 QString storedLanguage(const ProfileFile &file)
 {
-    return file.readString(Global, u"Language"_s).left(8);
+    return file.readString(Global, u"Language"_s);
 }
 
 int storedOperation(const ProfileFile &file)
@@ -61,7 +61,8 @@ void read(const ProfileFile &file, AppSettings &settings, GradientSpec &backgrou
 void write(ProfileFile &file, const QuitValues &values)
 {
     const AppSettings &settings = values.settings;
-    file.writeString(Global, u"Language"_s, values.language);
+    if (values.language)
+        file.writeString(Global, u"Language"_s, *values.language);
     file.writeInteger(Global, u"Range"_s, values.range);
     file.writeBool(Global, u"HideTextLeft"_s, settings.HideTextLeft);
     file.writeBool(Global, u"HideTextRight"_s, settings.HideTextRight);

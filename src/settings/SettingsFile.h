@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <optional>
+
 class ProfileFile;
 
 // What start-up reads from the settings file and what the quit writes back.
@@ -17,13 +19,15 @@ inline const QString RelativePath = u"sys/multable.ini"_s;
 // Everything the quit writes, gathered from the windows that hold it.
 struct QuitValues
 {
-    QString language;
+    // No value leaves the stored text as it was read.
+    std::optional<QString> language;
     int range = 1;
     int operation = -1;
     AppSettings settings;
     GradientSpec background;
 };
 
+// The stored text, which may not be a language code.
 QString storedLanguage(const ProfileFile &file);
 int storedOperation(const ProfileFile &file);
 

@@ -4,6 +4,7 @@
 #include "AudioSystem.h"
 #include "Messages.h"
 #include "PathNames.h"
+#include "TextExcerpt.h"
 
 #include <QDir>
 
@@ -22,7 +23,7 @@ bool EventSounds::loadSequence(int number)
 
 bool EventSounds::reloadSequence()
 {
-    const std::optional<SoundSequence> loaded = SoundSequence::load(FileName, m_context.AppDir);
+    const std::optional<SoundSequence> loaded = SoundSequence::load(FileName);
     if (loaded)
         ListBox1 = *loaded;
     return loaded.has_value();
@@ -57,7 +58,8 @@ void EventSounds::reportPlayFailure(const QString &path)
     if (m_playFailureReported)
         return;
     m_playFailureReported = true;
-    Messages::show(u"Sound problem...\r\n%1\r\n%2"_s.arg(QDir::toNativeSeparators(path), player.errorText()));
+    Messages::show(u"Sound problem...\r\n%1\r\n%2"_s.arg(TextExcerpt::shortened(QDir::toNativeSeparators(path)),
+                                                         player.errorText()));
 }
 
 void EventSounds::playDefaultSound()

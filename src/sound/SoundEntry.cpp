@@ -1,6 +1,9 @@
 #include "SoundEntry.h"
 
+#include "Cp1252.h"
 #include "PathNames.h"
+
+#include <QDir>
 
 using namespace Qt::StringLiterals;
 
@@ -15,19 +18,26 @@ QString resolve(const QString &appDir, const QString &entry)
 
 QString storedForm(const QString &appDir, const QString &file)
 {
-    if (!file.startsWith(u'/'))
+#ifdef Q_OS_WIN
+    constexpr Qt::CaseSensitivity FileNameCase = Qt::CaseInsensitive;
+#else
+    constexpr Qt::CaseSensitivity FileNameCase = Qt::CaseSensitive;
+#endif
+    QString folder = QDir::cleanPath(appDir);
+    if (!folder.endsWith(u'/'))
+        folder += u'/';
+    const QString path = QDir::cleanPath(file);
+    if (!path.startsWith(folder, FileNameCase))
         return file;
-    // Only the first folder below the root is compared with the program
-    // folder. A file lying directly in the root keeps its full path, even
-    // when the program folder is the root itself.
-    const QString belowRoot = file.mid(1);
-    const qsizetype separator = belowRoot.indexOf(u'/');
-    if (separator < 0)
-        return file;
-    const QString firstFolder = u'/' + belowRoot.left(separator + 1);
-    if (firstFolder.toLower() != appDir.toLower())
-        return file;
-    return u"appdir"_s + belowRoot.mid(separator);
+    // Stored as the delivered sets are, with Windows separators.
+    return u"appdir\\"_s + path.mid(folder.size()).replace(u'/', u'\\');
+}
+
+bool isStorable(const QString &entry)
+{
+    bool encoded = false;
+    Cp1252::encode(entry, &encoded);
+    return encoded;
 }
 
 } // namespace SoundEntry

@@ -9,9 +9,14 @@ namespace SoundEntry {
 // The file an entry names, found without regard to letter case.
 QString resolve(const QString &appDir, const QString &entry);
 
-// How a chosen file is stored. The root plays the part of a drive: when the
-// program folder lies directly below the root and the file lies in it or
-// below it, the "appdir" form; otherwise the full path.
+// How a chosen file is stored: the "appdir" form for a file anywhere inside
+// the program folder, so that the set survives a move of the folder (the
+// folder names compared with this platform's letter case); otherwise the
+// full path.
 QString storedForm(const QString &appDir, const QString &file);
+
+// Whether a stored entry can be written to a set file, which holds only
+// Windows-1252 characters.
+bool isStorable(const QString &entry);
 
 } // namespace SoundEntry

@@ -11,15 +11,10 @@ SoundSequence::SoundSequence()
 {
 }
 
-QString SoundSequence::defaultEntry(const QString &appDir)
-{
-    return appDir + u"default.wav"_s;
-}
-
-SoundSequence SoundSequence::defaults(const QString &appDir)
+SoundSequence SoundSequence::defaults()
 {
     SoundSequence sequence;
-    sequence.m_entries.fill(defaultEntry(appDir));
+    sequence.m_entries.fill(DefaultEntry);
     return sequence;
 }
 
@@ -28,12 +23,12 @@ QString SoundSequence::filePath(const QString &appDir, int number)
     return PathNames::findIgnoringCase(appDir + u"sys/Sound%1.txt"_s.arg(number));
 }
 
-std::optional<SoundSequence> SoundSequence::load(const QString &path, const QString &appDir)
+std::optional<SoundSequence> SoundSequence::load(const QString &path)
 {
     const std::optional<QStringList> lines = TextLines::read(path);
     if (!lines)
         return std::nullopt;
-    SoundSequence sequence = defaults(appDir);
+    SoundSequence sequence = defaults();
     for (qsizetype i = 0; i < lines->size(); ++i) {
         if (i < EntryCount)
             sequence.m_entries[i] = lines->at(i);
@@ -43,9 +38,9 @@ std::optional<SoundSequence> SoundSequence::load(const QString &path, const QStr
     return sequence;
 }
 
-bool SoundSequence::save(const QString &path, QString *errorText) const
+SafeFile::Result SoundSequence::save(const QString &path) const
 {
-    return TextLines::write(path, m_entries + m_kept, errorText);
+    return TextLines::write(path, m_entries + m_kept);
 }
 
 void SoundSequence::setEntry(int index, const QString &entry)

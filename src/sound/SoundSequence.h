@@ -1,5 +1,6 @@
 #pragma once
 
+#include "SafeFile.h"
 #include "SoundEvent.h"
 
 #include <QString>
@@ -18,17 +19,19 @@ public:
     // Eight empty entries.
     SoundSequence();
 
+    // The program's default sound, named inside the program folder so that
+    // it survives a move of the folder.
+    static inline const QString DefaultEntry = QStringLiteral("appdir\\default.wav");
     // Eight entries naming the program's default sound.
-    static SoundSequence defaults(const QString &appDir);
-    static QString defaultEntry(const QString &appDir);
+    static SoundSequence defaults();
 
     // The file of set 1 to 5, found without regard to letter case.
     static QString filePath(const QString &appDir, int number);
 
     // No value when the file can't be read. A short file is padded with the
     // default sound; lines after the eighth are kept for saving.
-    static std::optional<SoundSequence> load(const QString &path, const QString &appDir);
-    bool save(const QString &path, QString *errorText = nullptr) const;
+    static std::optional<SoundSequence> load(const QString &path);
+    SafeFile::Result save(const QString &path) const;
 
     QString entry(int index) const { return m_entries.value(index); }
     void setEntry(int index, const QString &entry);
@@ -38,6 +41,8 @@ public:
     QString resolved(int index, const QString &appDir) const;
 
     QStringList entries() const { return m_entries; }
+
+    bool operator==(const SoundSequence &other) const = default;
 
 private:
     QStringList m_entries;

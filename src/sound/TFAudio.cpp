@@ -7,6 +7,7 @@
 #include "SoundEntry.h"
 #include "SoundTitles.h"
 #include "TMediaPlayer.h"
+#include "TextExcerpt.h"
 #include "TextLines.h"
 
 #include <QApplication>
@@ -37,6 +38,12 @@ constexpr int ClientHeight = 368;
 QString native(const QString &path)
 {
     return QDir::toNativeSeparators(path);
+}
+
+// The editor's own French text stands in for a caption the language file lacks.
+QString orFrench(const QString &text, const QString &french)
+{
+    return text.isEmpty() ? french : text;
 }
 
 bool isSoundFile(const QFileInfo &file)
@@ -266,8 +273,10 @@ void TFAudio::RadioGroup1Click(int index)
 void TFAudio::Edit1Exit()
 {
     const QString title = Edit1->text();
-    GroupBox3->setTitle(u"Personnalisation de \"%1\""_s.arg(title));
-    RadioGroup1->setTitle(u" Ev\u00e9nements pour \"%1\" "_s.arg(title));
+    GroupBox3->setTitle(
+        u"%1 \"%2\""_s.arg(orFrench(text(u"vCustomizeCaption"_s), u"Personnalisation de"_s), title));
+    RadioGroup1->setTitle(
+        u" %1 \"%2\" "_s.arg(orFrench(text(u"vEventsForCaption"_s), u"\u00c9v\u00e9nements pour"_s), title));
     m_setTitles[m_setNumber] = title;
     emit titleEdited(title);
     repaint();
@@ -357,22 +366,28 @@ void TFAudio::BitBtn4Click()
     const QString file = selectedFile();
     if (file.isEmpty())
         return;
+    const QString stored = SoundEntry::storedForm(context().AppDir, file);
+    if (!SoundEntry::isStorable(stored)) {
+        Messages::show(u"The name of the file %1 holds characters that a sound set can't keep.\r\n"
+                       "Please rename the file, or move it to a folder whose name has none of them."_s
+                           .arg(native(file)));
+        return;
+    }
     Changed = true;
     const int event = selectedEvent();
-    m_sounds.ListBox1.setEntry(event, SoundEntry::storedForm(context().AppDir, file));
+    m_sounds.ListBox1.setEntry(event, stored);
     showEntry(event);
 }
 
 void TFAudio::BitBtn2Click()
 {
     if (Changed) {
-        const QString question = u"\"%1\" %2"_s.arg(setTitle(), text(u"vChangedMessageDlg"_s));
-        if (Messages::ask(question) && !m_sounds.ListBox1.save(m_sounds.FileName))
-            Messages::show(u"Cannot create file %1"_s.arg(native(m_sounds.FileName)));
+        const QString question = u"\"%1\" %2"_s.arg(TextExcerpt::shortened(setTitle()), text(u"vChangedMessageDlg"_s));
+        if (Messages::ask(question))
+            Messages::showFailure(m_sounds.ListBox1.save(m_sounds.FileName), m_sounds.FileName);
     }
     const QString titles = SoundTitles::choicesPath(context().AppDir);
-    if (!TextLines::write(titles, m_setTitles))
-        Messages::show(u"Cannot create file %1"_s.arg(native(titles)));
+    Messages::showFailure(TextLines::write(titles, m_setTitles), titles);
     BitBtn3Click();
     accept();
 }
@@ -385,6 +400,11 @@ void TFAudio::keyPressEvent(QKeyEvent *event)
     }
     if (Panel1->isVisible())
         BitBtn3Click();
+}
+
+void TFAudio::reject()
+{
+    BitBtn2Click();
 }
 
 void TFAudio::done(int result)

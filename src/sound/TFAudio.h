@@ -54,8 +54,10 @@ signals:
 
 protected:
     void FormShow() override;
-    // Escape closes the browser; OK is the pupil's only way out.
+    // Escape closes the browser; OK is the pupil's only way out, and a close
+    // box that a window manager draws all the same does what OK does.
     void keyPressEvent(QKeyEvent *event) override;
+    void reject() override;
     void done(int result) override;
 
 private:

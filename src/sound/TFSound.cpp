@@ -10,6 +10,7 @@
 #include "SoundTitles.h"
 #include "TFAudio.h"
 #include "TFSoundTest.h"
+#include "TextExcerpt.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -142,29 +143,42 @@ void TFSound::hideProgress()
     Label2->hide();
 }
 
-bool TFSound::loadCurrentList(int number, bool reportFailure) const
+// A file that stays unreadable or unwritable is reported once per run, not
+// at every showing of the start window.
+void TFSound::reportOnce(const QString &message)
+{
+    if (m_reported.contains(message))
+        return;
+    m_reported.insert(message);
+    Messages::show(message);
+}
+
+bool TFSound::loadCurrentList(int number, bool reportFailure)
 {
     if (m_sounds.loadSequence(number))
         return true;
     if (reportFailure)
-        Messages::show(u"Cannot open file %1"_s.arg(native(m_sounds.FileName)));
+        reportOnce(u"Cannot open file %1"_s.arg(native(m_sounds.FileName)));
     return false;
 }
 
-void TFSound::saveCurrentList(int number) const
+void TFSound::saveCurrentList(int number)
 {
     const QString path = SoundSequence::filePath(context().AppDir, number);
-    if (!m_sounds.ListBox1.save(path))
-        Messages::show(u"Cannot create file %1"_s.arg(native(path)));
+    const SafeFile::Result result = m_sounds.ListBox1.save(path);
+    if (result != SafeFile::Result::Written)
+        reportOnce(SafeFile::failureText(result, path));
 }
 
-// The message of a set whose files can't be found, and the set put back to
-// the default sound.
+// The message of a set whose files can't be found, once per run for each
+// set, and the set put back to the default sound.
 void TFSound::resetToDefaults(int number, const QString &lastSentence)
 {
-    Messages::show(u"Problem: file(s) not found! Please edit sequence \"%1\" now.\r\n%2"_s
-                       .arg(selectedTitle(), lastSentence));
-    m_sounds.ListBox1 = SoundSequence::defaults(context().AppDir);
+    m_sounds.ListBox1 = SoundSequence::defaults();
+    if (!m_resetSets.contains(number))
+        Messages::show(u"Problem: file(s) not found! Please edit sequence \"%1\" now.\r\n%2"_s
+                           .arg(TextExcerpt::shortened(selectedTitle()), lastSentence));
+    m_resetSets.insert(number);
     saveCurrentList(number);
 }
 
@@ -177,13 +191,16 @@ bool TFSound::CheckSequence(int number)
     const QString appDir = context().AppDir;
     SoundSequence &list = m_sounds.ListBox1;
     const bool loaded = loadCurrentList(number, true);
+    bool repaired = false;
     if (loaded) {
         showProgress(u"Testing..."_s);
         SoundPlayer &player = m_sounds.player;
         for (int i = 0; i < SoundSequence::EntryCount; ++i) {
             player.FileName = list.resolved(i, appDir);
-            if (!player.open())
-                list.setEntry(i, SoundSequence::defaultEntry(appDir));
+            if (!player.open() && list.entry(i) != SoundSequence::DefaultEntry) {
+                list.setEntry(i, SoundSequence::DefaultEntry);
+                repaired = true;
+            }
             player.close();
             PB->setValue(i + 1);
         }
@@ -191,10 +208,12 @@ bool TFSound::CheckSequence(int number)
     } else {
         // The unreadable file is left alone; the set sounds the default
         // sound until it is edited.
-        list = SoundSequence::defaults(appDir);
+        list = SoundSequence::defaults();
     }
     context().settings.Bouton = qint8(number);
-    if (loaded)
+    // Only a repair is saved, so that a read-only program folder brings no
+    // message at every start.
+    if (repaired)
         saveCurrentList(number);
     BitBtn8->setEnabled(true);
     BitBtn3->setEnabled(true);
@@ -275,7 +294,7 @@ void TFSound::TestSoundFiles(QWidget *startWindow)
                 // Kept in memory only: the file is repaired when the set is
                 // next chosen in the sound options.
                 if (!player.open())
-                    list.setEntry(i, SoundSequence::defaultEntry(appDir));
+                    list.setEntry(i, SoundSequence::DefaultEntry);
                 player.close();
             }
             progress->close();
@@ -326,6 +345,11 @@ void TFSound::keyPressEvent(QKeyEvent *event)
     CaptionedDialog::keyPressEvent(event);
 }
 
+void TFSound::reject()
+{
+    BitBtn1Click();
+}
+
 void TFSound::RadioGroup1Click(int index)
 {
     if (index != 0) {
@@ -367,7 +391,7 @@ void TFSound::BitBtn3Click()
     closePlayers();
     const int number = context().settings.Bouton;
     if (!loadCurrentList(number, true))
-        m_sounds.ListBox1 = SoundSequence::defaults(context().AppDir);
+        m_sounds.ListBox1 = SoundSequence::defaults();
     if (m_dialogs.editor)
         m_dialogs.editor->exec();
 }

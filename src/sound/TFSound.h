@@ -1,6 +1,9 @@
 #pragma once
 
 #include "CaptionedDialog.h"
+
+#include <QSet>
+
 #include <array>
 
 class EventSounds;
@@ -68,8 +71,10 @@ signals:
 
 protected:
     void FormShow() override;
-    // OK is the pupil's only way out: Escape does not close the window.
+    // OK is the pupil's only way out: Escape does not close the window, and
+    // a close box that a window manager draws all the same does what OK does.
     void keyPressEvent(QKeyEvent *event) override;
+    void reject() override;
 
 private:
     QGroupBox *RadioGroup1;
@@ -85,8 +90,9 @@ private:
     void setChoiceTexts();
     void showProgress(const QString &status);
     void hideProgress();
-    bool loadCurrentList(int number, bool reportFailure) const;
-    void saveCurrentList(int number) const;
+    void reportOnce(const QString &message);
+    bool loadCurrentList(int number, bool reportFailure);
+    void saveCurrentList(int number);
     void resetToDefaults(int number, const QString &lastSentence);
 
     EventSounds &m_sounds;
@@ -94,4 +100,6 @@ private:
     QButtonGroup *m_group;
     QStringList m_choices;
     bool m_checkFailed = false;
+    QSet<QString> m_reported;
+    QSet<int> m_resetSets;
 };

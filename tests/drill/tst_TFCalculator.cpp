@@ -1,5 +1,6 @@
 #include "AppDirFixture.h"
 #include "ColorValue.h"
+#include "HelpPanel.h"
 #include "Judgement.h"
 #include "LinkLabel.h"
 #include "MessageRecorder.h"
@@ -150,7 +151,8 @@ public:
     {
         windows = std::make_unique<WindowSet>(dir.path());
         // The drill window and the dialogs it opens; no sound editor, no print pages.
-        QVERIFY(windows->create(WindowSet::DrillWindow | WindowSet::ExpertDialog | WindowSet::SoundOptions));
+        QVERIFY(windows->create(WindowSet::DrillWindow | WindowSet::ExpertDialog | WindowSet::SoundOptions
+                                | WindowSet::ColourDialog));
         drill = windows->FCalculator;
         ui = DrillControls(drill);
     }
@@ -639,6 +641,7 @@ void tst_TFCalculator::dialogsDoNotPoseAQuestion_data()
     QTest::addColumn<QString>("dialog");
     QTest::newRow("expert") << u"BitBtn6"_s << u"FSwap"_s;
     QTest::newRow("sound") << u"BitBtn8"_s << u"FSound"_s;
+    QTest::newRow("screen colours") << u"BitBtn10"_s << u"FColor"_s;
 }
 
 void tst_TFCalculator::dialogsDoNotPoseAQuestion()

@@ -27,7 +27,10 @@ void tst_Languages::startupLanguage_data()
 
     QTest::newRow("stored code") << "de" << QLocale::French << "de";
     QTest::newRow("stored in capitals stays so") << "EN" << QLocale::English << "EN";
-    QTest::newRow("cut to 8 characters") << "abcdefghij" << QLocale::English << "abcdefgh";
+    QTest::newRow("longer than 8 characters") << "abcdefghij" << QLocale::English << "en";
+    QTest::newRow("a path") << "../../zz" << QLocale::French << "fr";
+    QTest::newRow("a blank") << " fr" << QLocale::English << "en";
+    QTest::newRow("8 letters, digits, - and _") << "pt-BR_1x" << QLocale::English << "pt-BR_1x";
     QTest::newRow("none stored on a French system") << "" << QLocale::French << "fr";
     QTest::newRow("none stored on a German system") << "" << QLocale::German << "en";
 }

@@ -131,6 +131,10 @@ void tst_ProfileFile::writesInPlace_data()
     QTest::newRow("keeps LF lines and unknown bytes")
         << QByteArray("[X]\n\x81\x8d odd\n[SON]\nBouton=1\n")
         << QByteArray("[X]\n\x81\x8d odd\n[SON]\nBouton=5\n");
+    QTest::newRow("an added key after a last line ending with a lone CR")
+        << QByteArray("[SON]\r\nOther=x\r") << QByteArray("[SON]\r\nOther=x\r\nBouton=5\r\n");
+    QTest::newRow("an added section after a last line ending with a lone CR")
+        << QByteArray("[OTHER]\rA=1\r") << QByteArray("[OTHER]\rA=1\r\n[SON]\r\nBouton=5\r\n");
     QTest::newRow("keeps a byte-order mark")
         << QByteArray("\xEF\xBB\xBF[SON]\r\nBouton=1\r\n")
         << QByteArray("\xEF\xBB\xBF[SON]\r\nBouton=5\r\n");
@@ -149,7 +153,7 @@ void tst_ProfileFile::writesInPlace()
 
     ProfileFile file(path);
     file.writeInteger(u"SON"_s, u"Bouton"_s, 5);
-    QVERIFY(file.save());
+    QCOMPARE(file.save(), SafeFile::Result::Written);
     QCOMPARE(dir.read(u"sys/test.ini"_s), after);
     QCOMPARE(ProfileFile(path).readInteger(u"son"_s, u"BOUTON"_s, 0), 5);
 }
@@ -178,7 +182,7 @@ void tst_ProfileFile::survivesBadFiles()
     ProfileFile file(path);
     QCOMPARE(file.readInteger(u"SON"_s, u"Bouton"_s, 1), 1);
     file.writeInteger(u"CHRONO"_s, u"Timer1"_s, 7);
-    QVERIFY(file.save());
+    QCOMPARE(file.save(), SafeFile::Result::Written);
 
     const QByteArray written = dir.read(u"sys/test.ini"_s);
     QVERIFY(written.startsWith(contents));
@@ -194,9 +198,7 @@ void tst_ProfileFile::reportsUnwritableFile()
     ProfileFile file(dir.path(u"sys/test.ini"_s));
     QVERIFY(!file.exists());
     file.writeInteger(u"SON"_s, u"Bouton"_s, 5);
-    QString error;
-    QVERIFY(!file.save(&error));
-    QVERIFY(!error.isEmpty());
+    QCOMPARE(file.save(), SafeFile::Result::CannotCreate);
     QVERIFY(QFileInfo(dir.path(u"sys/test.ini"_s)).isDir());
 }
 

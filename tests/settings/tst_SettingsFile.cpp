@@ -118,7 +118,7 @@ void tst_SettingsFile::writesSectionsInOrderFromNothing()
 
     ProfileFile file(dir.path(SettingsFile::RelativePath));
     SettingsFile::write(file, values);
-    QVERIFY(file.save());
+    QCOMPARE(file.save(), SafeFile::Result::Written);
 
     QCOMPARE(dir.read(SettingsFile::RelativePath),
              QByteArray("[GLOBAL]\r\nLanguage=fr\r\nRange=4\r\nHideTextLeft=0\r\nHideTextRight=1\r\n"
@@ -137,7 +137,7 @@ void tst_SettingsFile::keepsWhatItDoesNotOwn()
               "; kept comment\r\n[PARENTS]\r\nNote=Tim, class 3\r\n[son]\r\nbouton=2\r\nVolume=7\r\n");
     ProfileFile file(dir.path(SettingsFile::RelativePath));
     SettingsFile::write(file, SettingsFile::QuitValues{});
-    QVERIFY(file.save());
+    QCOMPARE(file.save(), SafeFile::Result::Written);
 
     const ProfileFile written(dir.path(SettingsFile::RelativePath));
     QCOMPARE(written.readString(u"PARENTS"_s, u"Note"_s), u"Tim, class 3"_s);

@@ -5,8 +5,9 @@
 
 using namespace Qt::StringLiterals;
 
-SoundProgram::SoundProgram(int bouton, bool answer)
-    : device(dir.path())
+SoundProgram::SoundProgram(int bouton, bool answer, const QString &folderName)
+    : dir(folderName)
+    , device(dir.path())
     , recorder(answer)
 {
     dir.write(u"sys/multable.ini"_s,
@@ -55,11 +56,6 @@ void SoundProgram::create()
 void SoundProgram::start()
 {
     windows->FStart->showAndActivate();
-}
-
-QString SoundProgram::defaultEntry() const
-{
-    return dir.path() + u"default.wav"_s;
 }
 
 int SoundProgram::bouton() const

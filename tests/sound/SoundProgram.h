@@ -3,6 +3,7 @@
 #include "AppDirFixture.h"
 #include "FakeAudioDevice.h"
 #include "MessageRecorder.h"
+#include "SoundSequence.h"
 #include "WindowSet.h"
 
 #include <memory>
@@ -14,7 +15,7 @@ class SoundProgram
 {
 public:
     // Questions get the given answer.
-    explicit SoundProgram(int bouton, bool answer = true);
+    explicit SoundProgram(int bouton, bool answer = true, const QString &folderName = {});
 
     // Creates the windows; a test may change the folder before.
     void create();
@@ -24,7 +25,7 @@ public:
     static QByteArray setFile(int number);
     QString sequenceLine(int number, int event) const;
     QStringList setLines(const QString &relative) const;
-    QString defaultEntry() const;
+    QString defaultEntry() const { return SoundSequence::DefaultEntry; }
     int bouton() const;
 
     AppDirFixture dir;

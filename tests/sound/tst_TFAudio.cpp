@@ -64,7 +64,9 @@ private slots:
     void associateAndOk();
     void unchangedSetAsksNothing();
     void titleIsLimitedAndSavedWhateverTheAnswer();
+    void titleCaptionsInTheCurrentLanguage();
     void playersCloseEachOther();
+    void closeBoxDoesWhatOkDoes();
 
 private:
     // The program with its editor; questions get the given answer.
@@ -227,10 +229,11 @@ void tst_TFAudio::associateAndOk()
     clickRow(control<QListWidget>(m_editor, u"FileListBox1"_s), control<QListWidget>(m_editor, u"FileListBox1"_s)->count() - 1);
     QTest::mouseClick(control<QPushButton>(m_editor, u"BitBtn4"_s), Qt::LeftButton);
 
-    // The test folder lies deeper than the first folder below the root, so
-    // the file is stored with its full path.
+    // The file lies in the program folder, so the set names it there and
+    // survives a move of the folder.
     const QString file = m_program->dir.path(u"sounds/zz-bell.MP3"_s);
-    QCOMPARE(m_program->windows->sounds.ListBox1.entry(2), file);
+    const QString stored = u"appdir\\sounds\\zz-bell.MP3"_s;
+    QCOMPARE(m_program->windows->sounds.ListBox1.entry(2), stored);
     QCOMPARE(control<QLabel>(m_editor, u"Label3"_s)->text(), native(file));
     QCOMPARE(control<TMediaPlayer>(m_editor, u"MP3"_s)->player.FileName, file);
 
@@ -240,7 +243,7 @@ void tst_TFAudio::associateAndOk()
     QVERIFY(control<QFrame>(m_editor, u"Panel1"_s)->isHidden());
     QStringList expected = m_program->setLines(u"sys/Sound2.txt"_s);
     if (answer) {
-        QCOMPARE(expected[2], file);
+        QCOMPARE(expected[2], stored);
         expected[2] = m_program->sequenceLine(2, 3);
         QCOMPARE(expected.join(u"\r\n").toLatin1() + "\r\n", before);
     } else {
@@ -252,7 +255,28 @@ void tst_TFAudio::associateAndOk()
     // The next opening starts unchanged, from the file.
     m_editor->show();
     QVERIFY(!m_editor->Changed);
-    QCOMPARE(m_program->windows->sounds.ListBox1.entry(2), answer ? file : m_program->sequenceLine(2, 3));
+    QCOMPARE(m_program->windows->sounds.ListBox1.entry(2), answer ? stored : m_program->sequenceLine(2, 3));
+}
+
+// Some window managers draw a close box all the same: the editor asks its
+// question, writes its titles and closes its browser.
+void tst_TFAudio::closeBoxDoesWhatOkDoes()
+{
+    m_editor->show();
+    choose(m_editor, u"Event3"_s);
+    QTest::mouseClick(control<QPushButton>(m_editor, u"BitBtn1"_s), Qt::LeftButton);
+    auto *files = control<QListWidget>(m_editor, u"FileListBox1"_s);
+    clickRow(files, files->count() - 1);
+    QTest::mouseClick(control<QPushButton>(m_editor, u"BitBtn4"_s), Qt::LeftButton);
+    m_program->dir.remove(u"sys/SoundStr.txt"_s);
+
+    m_editor->close();
+    QVERIFY(m_editor->isHidden());
+    QVERIFY(control<QFrame>(m_editor, u"Panel1"_s)->isHidden());
+    QCOMPARE(m_editor->width(), 427);
+    QCOMPARE(m_program->recorder.questions, QStringList{"\"Set B\" has been changed. Save it?"});
+    QCOMPARE(m_program->setLines(u"sys/Sound2.txt"_s).at(2), u"appdir\\sounds\\zz-bell.MP3"_s);
+    QVERIFY(m_program->dir.exists(u"sys/SoundStr.txt"_s));
 }
 
 void tst_TFAudio::unchangedSetAsksNothing()
@@ -282,7 +306,8 @@ void tst_TFAudio::titleIsLimitedAndSavedWhateverTheAnswer()
     QCOMPARE(m_program->windows->FSound->selectedTitle(), u"Birdsong a");
     QCOMPARE(control<QRadioButton>(m_program->windows->FSound, u"Choice2"_s)->text(), u"Birdsong a");
     QCOMPARE(control<QGroupBox>(m_editor, u"GroupBox3"_s)->title(), u"Personnalisation de \"Birdsong a\"");
-    QCOMPARE(control<QGroupBox>(m_editor, u"RadioGroup1"_s)->title(), QString::fromUtf8(" Evénements pour \"Birdsong a\" "));
+    QCOMPARE(control<QGroupBox>(m_editor, u"RadioGroup1"_s)->title(),
+             QString::fromUtf8(" Événements pour \"Birdsong a\" "));
 
     // Associate once so that OK asks; the answer no keeps the set's file but
     // not the old title.
@@ -294,6 +319,26 @@ void tst_TFAudio::titleIsLimitedAndSavedWhateverTheAnswer()
     QCOMPARE(m_program->dir.read(u"sys/Sound2.txt"_s), before);
     QCOMPARE(m_program->dir.read(u"sys/SoundStr.txt"_s),
              "No sound\r\nSet A\r\nBirdsong a\r\nSet C\r\nSet D\r\nSet E\r\n");
+}
+
+// Without these two texts in the language file the editor says them in
+// French (above); with them, in the current language.
+void tst_TFAudio::titleCaptionsInTheCurrentLanguage()
+{
+    m_program->dir.write(u"sys/en.lng"_s, "[FAudio]\r\nvRadioGroupCaption=Events for\r\n"
+                                          "vCustomizeCaption=Customising\r\n"
+                                          "vEventsForCaption=Events for\r\n");
+    m_program->windows->UpdateLanguage();
+    m_editor->show();
+    QApplication::setActiveWindow(m_editor);
+    QLineEdit *title = control<QLineEdit>(m_editor, u"Edit1"_s);
+    title->setFocus();
+    title->selectAll();
+    QTest::keyClicks(title, u"Owls"_s);
+    QTest::keyClick(title, Qt::Key_Tab);
+
+    QCOMPARE(control<QGroupBox>(m_editor, u"GroupBox3"_s)->title(), u"Customising \"Owls\"");
+    QCOMPARE(control<QGroupBox>(m_editor, u"RadioGroup1"_s)->title(), u" Events for \"Owls\" ");
 }
 
 void tst_TFAudio::playersCloseEachOther()

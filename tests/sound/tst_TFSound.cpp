@@ -81,6 +81,7 @@ private slots:
     void choosingAnUnreadableSet();
     void listenPlaysTheWholeSet();
     void okWithSilenceTurnsTheSoundOff();
+    void closeBoxDoesWhatOkDoes();
     void editOpensTheEditorOnTheCurrentSet();
 };
 
@@ -406,6 +407,21 @@ void tst_TFSound::listenPlaysTheWholeSet()
     QVERIFY(control<QProgressBar>(options, u"PB"_s)->isHidden());
     for (QWidget *control : QList<QWidget *>{control<QPushButton>(options, u"BitBtn8"_s), control<QPushButton>(options, u"BitBtn3"_s), control<QGroupBox>(options, u"RadioGroup1"_s), control<QPushButton>(options, u"BitBtn1"_s)})
         QVERIFY(control->isEnabled());
+}
+
+// Some window managers draw a close box all the same.
+void tst_TFSound::closeBoxDoesWhatOkDoes()
+{
+    SoundProgram program(3);
+    program.create();
+    program.start();
+    TFSound *options = program.windows->FSound;
+    options->show();
+    choose(options, u"Choice0"_s);
+    options->close();
+    QVERIFY(options->isHidden());
+    QCOMPARE(program.bouton(), 0);
+    QVERIFY(!showsSoundOn(program.windows->FCalculator));
 }
 
 void tst_TFSound::okWithSilenceTurnsTheSoundOff()

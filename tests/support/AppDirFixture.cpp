@@ -6,16 +6,17 @@
 
 using namespace Qt::StringLiterals;
 
-AppDirFixture::AppDirFixture()
+AppDirFixture::AppDirFixture(const QString &folderName)
+    : m_path(m_dir.path() + u'/' + (folderName.isEmpty() ? QString() : folderName + u'/'))
 {
-    QDir(m_dir.path()).mkpath(u"sys"_s);
+    QDir(m_path).mkpath(u"sys"_s);
     write(u"sys/multable.ini"_s, QByteArray());
     write(u"sys/choices.txt"_s, QByteArray());
 }
 
 QString AppDirFixture::path() const
 {
-    return m_dir.path() + u'/';
+    return m_path;
 }
 
 QString AppDirFixture::path(const QString &relative) const

@@ -9,7 +9,9 @@
 class AppDirFixture
 {
 public:
-    AppDirFixture();
+    // The program folder is the temporary folder itself, or a folder of the
+    // given name inside it.
+    explicit AppDirFixture(const QString &folderName = {});
 
     // The folder, ending with "/".
     QString path() const;
@@ -22,4 +24,5 @@ public:
 
 private:
     QTemporaryDir m_dir;
+    QString m_path;
 };
