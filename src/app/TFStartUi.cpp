@@ -132,5 +132,5 @@ void TFStartUi::layOut()
 {
     const QSize area = Gradient1->size();
     Panel1->move((area.width() - PanelSize.width()) / 2, (area.height() - PanelSize.height()) / 2);
-    Panel4->setGeometry((area.width() - 489) / 2, 7, 489, area.height() - 20);
+    Panel4->place(QRect((area.width() - 489) / 2, 7, 489, area.height() - 20));
 }

@@ -427,6 +427,6 @@ void TFCalculatorUi::layOut(const QSize &size)
     Gradient1->setGeometry(Panel12->rect());
     Panel5->move((Panel12->width() - Panel5->width()) / 2, (Panel12->height() - Panel5->height()) / 2);
 
-    Panel14->setGeometry((size.width() - HelpPanelWidth) / 2, 20, HelpPanelWidth, Gradient1->height() - 40);
+    Panel14->place(QRect((size.width() - HelpPanelWidth) / 2, 20, HelpPanelWidth, Gradient1->height() - 40));
     setBackground(Panel8, Panel17->palette().color(QPalette::Window));
 }

@@ -164,6 +164,8 @@ class tst_HelpPanels : public QObject
 private slots:
     void startPanelOpensFromTheMenu();
     void drillPanelOpensFromItsButton();
+    void hiddenPanelsHaveTheirBarLaidOut_data();
+    void hiddenPanelsHaveTheirBarLaidOut();
     void enterClosesTheDrillPanel();
     void enterClosesTheStartPanelInsteadOfStartingADrill();
     void closingTheDrillWindowLeavesItWhole();
@@ -232,6 +234,33 @@ void tst_HelpPanels::drillPanelOpensFromItsButton()
     QVERIFY(!control<QPushButton>(d, u"Button1"_s)->isHidden());
     QVERIFY(run.drillTopBarDisabled().isEmpty());
     QCOMPARE(d->focusWidget(), control<QLineEdit>(d, u"Ans"_s));
+}
+
+void tst_HelpPanels::hiddenPanelsHaveTheirBarLaidOut_data()
+{
+    QTest::addColumn<bool>("inDrill");
+    QTest::newRow("start") << false;
+    QTest::newRow("drill") << true;
+}
+
+// Before help is first opened, the hint already has the place it gets on
+// screen: what measures the window's texts sees the real room.
+void tst_HelpPanels::hiddenPanelsHaveTheirBarLaidOut()
+{
+    QFETCH(bool, inDrill);
+    HelpRun run;
+    QWidget *window = inDrill ? static_cast<QWidget *>(run.drill) : run.start;
+    window->show();
+    QCoreApplication::processEvents();
+    HelpPanel *panel = run.panel(inDrill);
+    const auto *hint = panel->findChild<QLabel *>(inDrill ? u"Label1"_s : u"Label5"_s);
+    QVERIFY(panel->isHidden());
+    const QRect hidden = hint->geometry();
+    QVERIFY2(hidden.width() > panel->width() / 2, qPrintable(QString::number(hidden.width())));
+
+    run.openHelp(inDrill);
+    QVERIFY(panel->isVisible());
+    QCOMPARE(hint->geometry(), hidden);
 }
 
 void tst_HelpPanels::enterClosesTheDrillPanel()
