@@ -71,6 +71,8 @@ private slots:
 private:
     // The program with its editor; questions get the given answer.
     void setUp(bool answer);
+    // Shows the editor and types over the set's title.
+    QLineEdit *typeTitle(const QString &typed);
 
     std::unique_ptr<SoundProgram> m_program;
     TFAudio *m_editor = nullptr;
@@ -99,6 +101,17 @@ void tst_TFAudio::setUp(bool answer)
 void tst_TFAudio::cleanup()
 {
     m_program.reset();
+}
+
+QLineEdit *tst_TFAudio::typeTitle(const QString &typed)
+{
+    m_editor->show();
+    QApplication::setActiveWindow(m_editor);
+    QLineEdit *title = control<QLineEdit>(m_editor, u"Edit1"_s);
+    title->setFocus();
+    title->selectAll();
+    QTest::keyClicks(title, typed);
+    return title;
 }
 
 void tst_TFAudio::showsTheSetWithItsFirstEvent()
@@ -294,12 +307,7 @@ void tst_TFAudio::unchangedSetAsksNothing()
 void tst_TFAudio::titleIsLimitedAndSavedWhateverTheAnswer()
 {
     setUp(false);
-    m_editor->show();
-    QApplication::setActiveWindow(m_editor);
-    QLineEdit *title = control<QLineEdit>(m_editor, u"Edit1"_s);
-    title->setFocus();
-    title->selectAll();
-    QTest::keyClicks(title, u"Birdsong at dawn"_s);
+    QLineEdit *title = typeTitle(u"Birdsong at dawn"_s);
     QCOMPARE(title->text(), u"Birdsong a");
     QTest::keyClick(title, Qt::Key_Tab);
 
@@ -329,13 +337,7 @@ void tst_TFAudio::titleCaptionsInTheCurrentLanguage()
                                           "vCustomizeCaption=Customising\r\n"
                                           "vEventsForCaption=Events for\r\n");
     m_program->windows->UpdateLanguage();
-    m_editor->show();
-    QApplication::setActiveWindow(m_editor);
-    QLineEdit *title = control<QLineEdit>(m_editor, u"Edit1"_s);
-    title->setFocus();
-    title->selectAll();
-    QTest::keyClicks(title, u"Owls"_s);
-    QTest::keyClick(title, Qt::Key_Tab);
+    QTest::keyClick(typeTitle(u"Owls"_s), Qt::Key_Tab);
 
     QCOMPARE(control<QGroupBox>(m_editor, u"GroupBox3"_s)->title(), u"Customising \"Owls\"");
     QCOMPARE(control<QGroupBox>(m_editor, u"RadioGroup1"_s)->title(), u" Events for \"Owls\" ");
