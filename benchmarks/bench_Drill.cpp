@@ -11,8 +11,9 @@
 
 #include <benchmark/benchmark.h>
 
-namespace {
+using namespace Qt::StringLiterals;
 
+namespace {
 
 void write(const QString &path, const QByteArray &bytes)
 {
@@ -24,26 +25,27 @@ void write(const QString &path, const QByteArray &bytes)
 void judgeAndPoseNext(benchmark::State &state)
 {
     QTemporaryDir dir;
-    QDir(dir.path()).mkpath(QStringLiteral("sys"));
-    const QString sys = dir.path() + QStringLiteral("/sys/");
-    write(sys + QStringLiteral("multable.ini"), "[GLOBAL]\r\nLanguage=en\r\nRange=1\r\nOperation=3\r\n[SON]\r\nBouton=0\r\n");
-    write(sys + QStringLiteral("choices.txt"), "3\r\n7\r\n12\r\n");
-    write(sys + QStringLiteral("en.lng"),
+    QDir(dir.path()).mkpath(u"sys"_s);
+    const QString sys = dir.path() + u"/sys/"_s;
+    write(sys + u"multable.ini"_s, "[GLOBAL]\r\nLanguage=en\r\nRange=1\r\nOperation=3\r\n[SON]\r\nBouton=0\r\n");
+    write(sys + u"choices.txt"_s, "3\r\n7\r\n12\r\n");
+    write(sys + u"en.lng"_s,
           "[FCalculator]\r\nvResultRightLbl=Well done!\r\nvResultWrongLbl=Oops!\r\nvAverageCalc=out of 10\r\n");
-    write(sys + QStringLiteral("enOpSel.txt"), "Multiply\r\nDivide\r\nAlternate\r\nRandom\r\n");
+    write(sys + u"enOpSel.txt"_s, "Multiply\r\nDivide\r\nAlternate\r\nRandom\r\n");
 
     WindowSet windows(dir.path());
-    if (!windows.create()) {
+    if (!windows.create(WindowSet::DrillWindow)) {
         state.SkipWithError("the program folder could not be read");
         return;
     }
     TFCalculator *drill = windows.FCalculator;
+    auto *answer = drill->findChild<QLineEdit *>(u"Ans"_s);
     drill->show();
     QCoreApplication::processEvents();
     bool right = true;
     for (auto _ : state) {
         const int expected = windows.context.drill.Expected;
-        drill->Ans->setText(QString::number(right ? expected : expected + 1));
+        answer->setText(QString::number(right ? expected : expected + 1));
         drill->BitBtn2Click();
         QCoreApplication::processEvents(); // the repaint of what changed
         right = !right;

@@ -476,7 +476,7 @@ LANGUAGES["nl"] = {
     "FColor": {
         "vFcolorCaption": "Schermkleuren",
         "vSolidColBtn": "&Effen...",
-        "vFactoryBtn": "&Ontwerp",
+        "vFactoryBtn": "&Maken",
         "vCancelCaptionBtn": "&Annuleren",
         "vFlipHint": "Kleuren omkeren",
         "vTurnHint": "Verloop draaien",

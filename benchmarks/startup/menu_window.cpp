@@ -5,16 +5,18 @@
 #include <QMainWindow>
 #include <QMenuBar>
 
+using namespace Qt::StringLiterals;
+
 int main(int argc, char *argv[])
 {
     QApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     QApplication application(argc, argv);
-    application.setFont(QFont(QStringLiteral("Arial"), 9));
+    application.setFont(QFont(u"Arial"_s, 9));
     QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Menu"));
+    window.setWindowTitle(u"Menu"_s);
     for (const char *title : {"&File", "&Language", "&Help"})
         window.menuBar()->addMenu(QString::fromLatin1(title));
-    window.setCentralWidget(new QLabel(QStringLiteral("Tick the tables you want to practise.")));
+    window.setCentralWidget(new QLabel(u"Tick the tables you want to practise."_s));
     window.resize(748, 555);
     window.show();
     return application.exec();

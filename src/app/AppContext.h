@@ -4,15 +4,28 @@
 #include "DrillState.h"
 
 #include <QString>
+#include <QStringList>
 
 // What all windows share: the program folder, the interface language, the
-// settings and the drill record.
+// settings, the drill record and the operands the drill and the worksheets
+// draw from.
 struct AppContext
 {
     QString AppDir; // ends with "/"
     QString LanguageCode;
     AppSettings settings;
     DrillState drill;
+
+    // The chosen tables and the usable multiplicators, ascending decimal
+    // texts; the start window keeps them up to date.
+    QStringList LBChoice;
+    QStringList LBRange;
+
+    // The entering sound and the check of the set's files are still to come
+    // at the start window's next showing.
+    bool StartupSoundPending = true;
+
+    static QString programTitle();
 
     QString path(const QString &relative) const { return AppDir + relative; }
     QString languageFile() const;

@@ -1,21 +1,16 @@
 #include "CaptionedDialog.h"
 
-#include "WindowSet.h"
+#include "AppContext.h"
 
 #include <QLayout>
 #include <QShowEvent>
 
-CaptionedDialog::CaptionedDialog(WindowSet &windows, const QString &section, const QString &titleKey)
-    : m_windows(windows)
+CaptionedDialog::CaptionedDialog(AppContext &context, const QString &section, const QString &titleKey)
+    : m_context(context)
     , m_section(section)
     , m_titleKey(titleKey)
 {
     setObjectName(section);
-}
-
-AppContext &CaptionedDialog::context() const
-{
-    return m_windows.context;
 }
 
 void CaptionedDialog::LoadCaptions()

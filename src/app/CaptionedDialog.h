@@ -4,7 +4,6 @@
 
 #include <QDialog>
 
-class WindowSet;
 struct AppContext;
 
 // A modal window of the program whose texts come from its own section of the
@@ -18,10 +17,10 @@ public:
     virtual void LoadCaptions();
 
 protected:
-    CaptionedDialog(WindowSet &windows, const QString &section, const QString &titleKey);
+    CaptionedDialog(AppContext &context, const QString &section, const QString &titleKey);
 
     QString text(const QString &key) const { return m_texts.text(key); }
-    AppContext &context() const;
+    AppContext &context() const { return m_context; }
 
     // Runs each time the window is shown; applies the title, if the window
     // takes it from the language file.
@@ -35,9 +34,8 @@ protected:
 
     void showEvent(QShowEvent *event) override;
 
-    WindowSet &m_windows;
-
 private:
+    AppContext &m_context;
     QString m_section;
     QString m_titleKey;
     CaptionTexts m_texts;

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QMessageBox>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 Messages::Handler &handler()
@@ -13,7 +15,7 @@ Messages::Handler &handler()
 
 QString title()
 {
-    return QStringLiteral("Numerillo");
+    return u"Numerillo"_s;
 }
 
 } // namespace

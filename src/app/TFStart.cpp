@@ -1,25 +1,25 @@
 #include "TFStart.h"
 
+#include "AppContext.h"
 #include "Artwork.h"
 #include "CaptionTexts.h"
 #include "ChoiceFile.h"
+#include "EventSounds.h"
 #include "HelpPanel.h"
 #include "LanguageCode.h"
 #include "Messages.h"
+#include "NamedChild.h"
 #include "OperatorList.h"
 #include "ProfileFile.h"
 #include "Random.h"
 #include "SettingsFile.h"
 #include "TFAbout.h"
 #include "TFCalculator.h"
-#include "TFSound.h"
 #include "TFSwap.h"
 #include "TGradient.h"
 #include "TPrintDlg.h"
 #include "TextExcerpt.h"
 #include "TextLines.h"
-#include "UpDown.h"
-#include "WindowSet.h"
 #include "WrittenFiles.h"
 
 #include <QAction>
@@ -39,16 +39,14 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QSize ClientSize(748, 533);
-const QRect PanelRect(130, 74, 488, 383);
 const QString Section = u"FStart"_s;
 constexpr std::chrono::milliseconds StartupWithoutDrawing{250};
 
-template<typename Widget>
-Widget *named(Widget *widget, const QString &name)
+// Opens a dialog of the start window; one not made stays shut.
+void openDialog(QDialog *dialog)
 {
-    widget->setObjectName(name);
-    return widget;
+    if (dialog)
+        dialog->exec();
 }
 
 const char *const TableKeys[12] = {"vOne", "vTwo",   "vThree", "vFour", "vFive",   "vSix",
@@ -56,133 +54,37 @@ const char *const TableKeys[12] = {"vOne", "vTwo",   "vThree", "vFour", "vFive",
 
 } // namespace
 
-TFStart::TFStart(WindowSet &windows)
-    : Gradient1(named(new TGradient, u"Gradient1"_s))
-    , Panel1(named(new QFrame(Gradient1), u"Panel1"_s))
-    , GroupBox1(named(new QGroupBox(Panel1), u"GroupBox1"_s))
-    , BitBtn3(named(new QPushButton(GroupBox1), u"BitBtn3"_s))
-    , BitBtn4(named(new QPushButton(GroupBox1), u"BitBtn4"_s))
-    , Image4(named(new QLabel(GroupBox1), u"Image4"_s))
-    , BitBtn9(named(new QPushButton(GroupBox1), u"BitBtn9"_s))
-    , BitBtn2(named(new QPushButton(GroupBox1), u"BitBtn2"_s))
-    , BitBtn1(named(new QPushButton(GroupBox1), u"BitBtn1"_s))
-    , BitBtn5(named(new QPushButton(GroupBox1), u"BitBtn5"_s))
-    , Image1(named(new QLabel(GroupBox1), u"Image1"_s))
-    , Label1(named(new QLabel, u"Label1"_s))
-    , Panel4(new HelpPanel({"Panel4", "Panel5", "Label5", "BitBtn6", 41, 238, QFont(u"Arial"_s, 10),
-                            u"Times New Roman"_s, QMargins()},
-                           Gradient1))
-    , m_windows(windows)
-    , m_languages{{{"En", u"English"_s, u"en"_s},
-                   {"Fr", u"Fran\u00e7ais"_s, u"fr"_s},
-                   {"Nl", u"Dutch"_s, u"nl"_s},
-                   {"De", u"Deutsch"_s, u"de"_s},
-                   {"It", u"Italiano"_s, u"it"_s},
-                   {"Sp", u"Espa\u00f1ol"_s, u"es"_s},
-                   {"New", u"New"_s, u"New"_s}}}
+TFStart::TFStart(AppContext &context, EventSounds &sounds)
+    : m_context(context)
+    , m_sounds(sounds)
 {
-    setObjectName(u"FStart"_s);
-    setCentralWidget(Gradient1);
-    buildMenus();
-    buildTables();
-    Gradient1->setMinimumSize(ClientSize);
+    ui.setupUi(this);
+    connectControls();
 }
 
-AppContext &TFStart::context() const
+void TFStart::connectControls()
 {
-    return m_windows.context;
-}
-
-void TFStart::buildMenus()
-{
-    FileMenu = menuBar()->addMenu(QString());
-    Quit = named(FileMenu->addAction(QString()), u"Quit"_s);
-    connect(Quit, &QAction::triggered, this, &TFStart::BitBtn1Click);
-
-    LanguageMenu = menuBar()->addMenu(QString());
-    for (Language &language : m_languages) {
-        language.action = named(LanguageMenu->addAction(language.caption),
-                                QString::fromLatin1(language.actionName));
-        language.action->setCheckable(true);
-        language.action->setEnabled(false);
-        connect(language.action, &QAction::triggered, this,
-                [this, code = language.code] { selectLanguage(code); });
-    }
-
-    HelpMenu = menuBar()->addMenu(QString());
-    Help1 = named(HelpMenu->addAction(QString()), u"Help1"_s);
-    HelpMenu->addSeparator();
-    About1 = named(HelpMenu->addAction(QString()), u"About1"_s);
-    connect(Help1, &QAction::triggered, this, &TFStart::Help1Click);
-    connect(About1, &QAction::triggered, this, &TFStart::About1Click);
-}
-
-void TFStart::buildTables()
-{
-    Panel1->setFrameShape(QFrame::Panel);
-    Panel1->setFrameShadow(QFrame::Raised);
-    Panel1->setAutoFillBackground(true);
-    Panel1->resize(PanelRect.size());
-    GroupBox1->setGeometry(23, 8, 442, 281);
-
-    for (int i = 0; i < 12; ++i) {
-        QCheckBox *box = named(new QCheckBox(GroupBox1), u"CheckBox%1"_s.arg(i + 1));
-        box->setProperty("tag", i + 1);
-        box->setGeometry(i < 6 ? 18 : 116, 26 + (i % 6) * 26, 96, 22);
+    connect(ui.Quit, &QAction::triggered, this, &TFStart::BitBtn1Click);
+    for (QAction *language : ui.Languages)
+        connect(language, &QAction::triggered, this,
+                [this, code = language->data().toString()] { selectLanguage(code); });
+    connect(ui.Help1, &QAction::triggered, this, &TFStart::Help1Click);
+    connect(ui.About1, &QAction::triggered, this, &TFStart::About1Click);
+    for (QCheckBox *box : ui.CheckBoxes)
         connect(box, &QCheckBox::toggled, this, &TFStart::CanGo);
-        CheckBoxes[i] = box;
-    }
-    auto *line = new QFrame(GroupBox1);
-    line->setFrameShape(QFrame::VLine);
-    line->setFrameShadow(QFrame::Sunken);
-    line->setGeometry(216, 24, 2, 158);
-
-    BitBtn3->setGeometry(232, 26, 192, 30);
-    BitBtn4->setGeometry(232, 62, 192, 30);
-    Image4->setPixmap(Artwork::logo(QSize(153, 41)));
-    Image4->setGeometry(232 + (192 - 153) / 2, 116, 153, 41);
-
-    BitBtn9->setGeometry(18, 194, 200, 32);
-    BitBtn2->setGeometry(224, 194, 200, 32);
-    BitBtn1->setGeometry(18, 234, 200, 32);
-    BitBtn5->setGeometry(224, 234, 200, 32);
-    BitBtn2->setDefault(true);
-    BitBtn2->setEnabled(false);
-    BitBtn5->setEnabled(false);
-    Image1->setPixmap(Artwork::loudspeaker(32, true));
-    Image1->setGeometry(GroupBox1->width() / 2 - 16, 160, 32, 32);
-    Image1->hide();
-
-    auto *info = named(new QFrame(Panel1), u"Panel2"_s);
-    info->setGeometry(23, 297, 442, 76);
-    info->setFrameShape(QFrame::StyledPanel);
-    info->setAutoFillBackground(true);
-    info->setBackgroundRole(QPalette::ToolTipBase);
-    Label1->setParent(info);
-    Label1->setGeometry(info->rect().adjusted(8, 4, -8, -4));
-    Label1->setAlignment(Qt::AlignCenter);
-    Label1->setWordWrap(true);
-    Label1->setForegroundRole(QPalette::ToolTipText);
-
-    QList<QWidget *> order(CheckBoxes.begin(), CheckBoxes.end());
-    order << BitBtn3 << BitBtn4 << BitBtn9 << BitBtn2 << BitBtn5 << BitBtn1;
-    for (qsizetype i = 1; i < order.size(); ++i)
-        setTabOrder(order[i - 1], order[i]);
-
-    connect(BitBtn3, &QPushButton::clicked, this, &TFStart::BitBtn3Click);
-    connect(BitBtn4, &QPushButton::clicked, this, &TFStart::BitBtn4Click);
-    connect(BitBtn9, &QPushButton::clicked, this, &TFStart::BitBtn9Click);
-    connect(BitBtn2, &QPushButton::clicked, this, &TFStart::BitBtn2Click);
-    connect(BitBtn1, &QPushButton::clicked, this, &TFStart::BitBtn1Click);
-    connect(BitBtn5, &QPushButton::clicked, this, &TFStart::BitBtn5Click);
-
-    connect(Panel4, &HelpPanel::closeClicked, this, &TFStart::BitBtn6Click);
+    connect(ui.BitBtn3, &QPushButton::clicked, this, &TFStart::BitBtn3Click);
+    connect(ui.BitBtn4, &QPushButton::clicked, this, &TFStart::BitBtn4Click);
+    connect(ui.BitBtn9, &QPushButton::clicked, this, &TFStart::BitBtn9Click);
+    connect(ui.BitBtn2, &QPushButton::clicked, this, &TFStart::BitBtn2Click);
+    connect(ui.BitBtn1, &QPushButton::clicked, this, &TFStart::BitBtn1Click);
+    connect(ui.BitBtn5, &QPushButton::clicked, this, &TFStart::BitBtn5Click);
+    connect(ui.Panel4, &HelpPanel::closeClicked, this, &TFStart::BitBtn6Click);
 }
 
 bool TFStart::FormCreate()
 {
-    StartupSoundPending = true;
     AppContext &ctx = context();
+    ctx.StartupSoundPending = true;
     WrittenFiles::removeInterruptedSaves(ctx.AppDir);
     const ProfileFile settings(ctx.path(SettingsFile::RelativePath));
     if (!settings.exists()) {
@@ -197,15 +99,14 @@ bool TFStart::FormCreate()
     // A stored text that is no code goes back as it was, unless the pupil
     // chooses a language.
     m_keepStoredLanguage = !storedLanguage.isEmpty() && !LanguageCode::isValid(storedLanguage);
-    for (Language &language : m_languages)
-        language.action->setEnabled(
-            QFileInfo(LanguageCode::languageFilePath(ctx.AppDir, language.code)).isFile());
+    for (QAction *language : ui.Languages)
+        language->setEnabled(
+            QFileInfo(LanguageCode::languageFilePath(ctx.AppDir, language->data().toString())).isFile());
     LoadCaptions();
     // The menu bar's height is known once its menus have their titles.
     resize(minimumSizeHint());
-    for (Language &language : m_languages)
-        language.action->setChecked(language.code == ctx.LanguageCode);
-    setWindowTitle(u"Numerillo"_s);
+    checkLanguage(ctx.LanguageCode);
+    setWindowTitle(AppContext::programTitle());
 
     SetConfig(settings);
     tickChosenTables();
@@ -223,7 +124,7 @@ void TFStart::SetConfig(const ProfileFile &settings)
 
     GradientSpec background;
     SettingsFile::read(settings, context().settings, background);
-    Gradient1->setSpec(background);
+    ui.Gradient1->setSpec(background);
     setSmallestMultiplicator(context().settings.Range);
 }
 
@@ -231,7 +132,7 @@ void TFStart::tickChosenTables()
 {
     const ChoiceFile::Choice choice = ChoiceFile::parse(LBTmp);
     for (int table : choice.tables)
-        CheckBoxes[table - 1]->setChecked(true);
+        ui.CheckBoxes[table - 1]->setChecked(true);
     if (choice.badLine)
         Messages::show(u"'%1' is not a valid integer value"_s.arg(TextExcerpt::shortened(*choice.badLine)));
 }
@@ -240,30 +141,35 @@ void TFStart::LoadCaptions()
 {
     const CaptionTexts texts = CaptionTexts::load(context().languageFile(), Section);
     for (int i = 0; i < 12; ++i)
-        CheckBoxes[i]->setText(texts.text(QString::fromLatin1(TableKeys[i])));
-    BitBtn3->setText(texts.text(u"vSelectAllBtn"_s));
-    BitBtn4->setText(texts.text(u"vInverseSelBtn"_s));
-    BitBtn9->setText(texts.text(u"vExpertBtn"_s));
-    BitBtn2->setText(texts.text(u"vStartWorkBtn"_s));
-    BitBtn5->setText(texts.text(u"vPrintCalcBtn"_s));
-    BitBtn1->setText(texts.text(u"vQuitBtn"_s));
-    Label1->setText(texts.text(u"vComment"_s));
-    GroupBox1->setTitle(u' ' + texts.text(u"vCaptionGroupBox"_s) + u' ');
-    FileMenu->setTitle(texts.text(u"vMenuFilesCaption"_s));
-    Quit->setText(texts.text(u"vMenuQuitCaption"_s));
-    LanguageMenu->setTitle(texts.text(u"vMenuLangCaption"_s));
-    HelpMenu->setTitle(texts.text(u"vMenuAboutCaption"_s));
-    Help1->setText(texts.text(u"vMenuAboutIndexcaption"_s));
-    About1->setText(texts.text(u"vMenuAbout1Caption"_s));
+        ui.CheckBoxes[i]->setText(texts.text(QString::fromLatin1(TableKeys[i])));
+    ui.BitBtn3->setText(texts.text(u"vSelectAllBtn"_s));
+    ui.BitBtn4->setText(texts.text(u"vInverseSelBtn"_s));
+    ui.BitBtn9->setText(texts.text(u"vExpertBtn"_s));
+    ui.BitBtn2->setText(texts.text(u"vStartWorkBtn"_s));
+    ui.BitBtn5->setText(texts.text(u"vPrintCalcBtn"_s));
+    ui.BitBtn1->setText(texts.text(u"vQuitBtn"_s));
+    ui.Label1->setText(texts.text(u"vComment"_s));
+    ui.GroupBox1->setTitle(u' ' + texts.text(u"vCaptionGroupBox"_s) + u' ');
+    ui.FileMenu->setTitle(texts.text(u"vMenuFilesCaption"_s));
+    ui.Quit->setText(texts.text(u"vMenuQuitCaption"_s));
+    ui.LanguageMenu->setTitle(texts.text(u"vMenuLangCaption"_s));
+    ui.HelpMenu->setTitle(texts.text(u"vMenuAboutCaption"_s));
+    ui.Help1->setText(texts.text(u"vMenuAboutIndexcaption"_s));
+    ui.About1->setText(texts.text(u"vMenuAbout1Caption"_s));
+}
+
+void TFStart::checkLanguage(const QString &code)
+{
+    for (QAction *language : ui.Languages)
+        language->setChecked(language->data().toString() == code);
 }
 
 void TFStart::selectLanguage(const QString &code)
 {
     context().LanguageCode = code;
     m_keepStoredLanguage = false;
-    for (Language &language : m_languages)
-        language.action->setChecked(language.code == code);
-    m_windows.UpdateLanguage();
+    checkLanguage(code);
+    emit languageSwitched();
 }
 
 // The window is on screen before its show steps run, so that the pupil sees
@@ -278,11 +184,11 @@ void TFStart::showAndActivate()
 void TFStart::showAtStartup(std::function<void()> prepare)
 {
     m_prepareShowSteps = std::move(prepare);
-    Gradient1->installEventFilter(this);
+    ui.Gradient1->installEventFilter(this);
     // A window that is not drawn at once (started minimised, say) finishes
     // its start-up all the same.
     QTimer::singleShot(StartupWithoutDrawing, this, &TFStart::finishStartup);
-    BitBtn1->setFocus();
+    ui.BitBtn1->setFocus();
     show();
 }
 
@@ -290,7 +196,7 @@ void TFStart::finishStartup()
 {
     if (!m_prepareShowSteps)
         return;
-    Gradient1->removeEventFilter(this);
+    ui.Gradient1->removeEventFilter(this);
     std::exchange(m_prepareShowSteps, {})();
     FormShow();
     FormActivate();
@@ -300,52 +206,55 @@ void TFStart::finishStartup()
 // pupil sees the window; the rest of the start-up follows in the next turn.
 bool TFStart::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == Gradient1 && event->type() == QEvent::Paint)
+    if (watched == ui.Gradient1 && event->type() == QEvent::Paint)
         QTimer::singleShot(0, this, &TFStart::finishStartup);
     return QMainWindow::eventFilter(watched, event);
 }
 
 void TFStart::FormShow()
 {
-    m_windows.FCalculator->takeBackground(Gradient1->spec());
-    BitBtn1->setFocus();
-    m_windows.FSound->startWindowShowStep();
+    if (m_dialogs.drill)
+        m_dialogs.drill->takeBackground(ui.Gradient1->spec());
+    ui.BitBtn1->setFocus();
+    emit shown();
 }
 
 void TFStart::FormActivate()
 {
-    m_windows.FSwap->UpDown1->setValue(context().settings.Range);
-    m_windows.FSound->startWindowActivationStep();
-    m_windows.FSwap->BitBtn1Click();
+    emit activated();
+    if (m_dialogs.expert)
+        m_dialogs.expert->applySmallestMultiplicator(context().settings.Range);
     CanGo();
 }
 
 void TFStart::CanGo()
 {
-    LBChoice.clear();
-    for (QCheckBox *box : CheckBoxes) {
+    QStringList &chosen = context().LBChoice;
+    chosen.clear();
+    for (QCheckBox *box : ui.CheckBoxes) {
         if (box->isChecked())
-            LBChoice << QString::number(box->property("tag").toInt());
+            chosen << QString::number(box->property("tag").toInt());
     }
-    BitBtn2->setEnabled(!LBChoice.isEmpty());
-    BitBtn5->setEnabled(!LBChoice.isEmpty());
+    ui.BitBtn2->setEnabled(!chosen.isEmpty());
+    ui.BitBtn5->setEnabled(!chosen.isEmpty());
 }
 
 void TFStart::setBackground(const GradientSpec &background)
 {
-    Gradient1->setSpec(background);
+    ui.Gradient1->setSpec(background);
 }
 
 void TFStart::setSmallestMultiplicator(int smallest)
 {
-    LBRange.clear();
+    QStringList &range = context().LBRange;
+    range.clear();
     for (int multiplicator = std::clamp(smallest, 1, 12); multiplicator <= 12; ++multiplicator)
-        LBRange << QString::number(multiplicator);
+        range << QString::number(multiplicator);
 }
 
 void TFStart::GlobalCheck(bool checked)
 {
-    for (QCheckBox *box : CheckBoxes)
+    for (QCheckBox *box : ui.CheckBoxes)
         box->setChecked(checked);
     CanGo();
 }
@@ -357,16 +266,18 @@ void TFStart::BitBtn3Click()
 
 void TFStart::BitBtn4Click()
 {
-    for (QCheckBox *box : CheckBoxes)
+    for (QCheckBox *box : ui.CheckBoxes)
         box->setChecked(!box->isChecked());
     CanGo();
 }
 
 void TFStart::BitBtn2Click()
 {
-    if (context().settings.Bouton != 0 && !m_windows.FSound->playToEnd(SoundEvent::StartDrill))
+    TFCalculator *drill = m_dialogs.drill;
+    if (!drill)
+        return;
+    if (context().settings.Bouton != 0 && !m_sounds.playToEnd(SoundEvent::StartDrill))
         Messages::show(u"Sound problem..."_s);
-    TFCalculator *drill = m_windows.FCalculator;
     drill->setWindowState(windowState());
     hide();
     drill->exec();
@@ -376,44 +287,42 @@ void TFStart::BitBtn2Click()
 
 void TFStart::BitBtn5Click()
 {
-    m_windows.PrintDlg->exec();
+    openDialog(m_dialogs.print);
     FormActivate();
 }
 
 void TFStart::BitBtn9Click()
 {
-    m_windows.FSwap->exec();
+    openDialog(m_dialogs.expert);
     FormActivate();
 }
 
 void TFStart::About1Click()
 {
-    m_windows.FAbout->exec();
+    openDialog(m_dialogs.about);
     FormActivate();
 }
 
 void TFStart::Help1Click()
 {
     const CaptionTexts texts = CaptionTexts::load(context().languageFile(), u"FCalculator"_s);
-    Panel4->setTexts(texts.text(u"vHelpTopInfoLbl"_s), texts.text(u"vHelpCloseBtn"_s));
-    if (!Panel4->load(LanguageCode::helpPagePath(context().AppDir, context().LanguageCode)))
+    ui.Panel4->setTexts(texts.text(u"vHelpTopInfoLbl"_s), texts.text(u"vHelpCloseBtn"_s));
+    if (!ui.Panel4->load(LanguageCode::helpPagePath(context().AppDir, context().LanguageCode)))
         return;
     placePanels();
-    Panel4->show();
-    Panel4->raise();
-    Panel4->focusPage();
+    ui.Panel4->show();
+    ui.Panel4->raise();
+    ui.Panel4->focusPage();
 }
 
 void TFStart::BitBtn6Click()
 {
-    Panel4->hide();
+    ui.Panel4->hide();
 }
 
 void TFStart::placePanels()
 {
-    const QSize area = Gradient1->size();
-    Panel1->move((area.width() - PanelRect.width()) / 2, (area.height() - PanelRect.height()) / 2);
-    Panel4->setGeometry((area.width() - 489) / 2, 7, 489, area.height() - 20);
+    ui.layOut();
 }
 
 void TFStart::resizeEvent(QResizeEvent *event)
@@ -427,11 +336,11 @@ void TFStart::BitBtn1Click()
     if (m_quit)
         return;
     const bool sound = context().settings.Bouton > 0;
-    Image1->setVisible(sound);
+    ui.Image1->setVisible(sound);
     QCoreApplication::processEvents();
     saveChoiceAndSettings();
     if (sound)
-        m_windows.FSound->playToEnd(SoundEvent::QuitProgram);
+        m_sounds.playToEnd(SoundEvent::QuitProgram);
     m_quit = true;
     close();
     QCoreApplication::quit();
@@ -443,12 +352,12 @@ void TFStart::BitBtn1Click()
 void TFStart::keyPressEvent(QKeyEvent *event)
 {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && !Panel4->isHidden()) {
+    if (enter && !ui.Panel4->isHidden()) {
         BitBtn6Click();
         return;
     }
-    if (enter && BitBtn2->isEnabled()) {
-        BitBtn2->click();
+    if (enter && ui.BitBtn2->isEnabled()) {
+        ui.BitBtn2->click();
         return;
     }
     QMainWindow::keyPressEvent(event);
@@ -468,16 +377,17 @@ void TFStart::saveChoiceAndSettings()
 {
     const AppContext &ctx = context();
     const QString choicePath = ctx.path(ChoiceFile::RelativePath);
-    Messages::showFailure(TextLines::write(choicePath, LBChoice), choicePath);
+    Messages::showFailure(TextLines::write(choicePath, ctx.LBChoice), choicePath);
 
+    ProfileFile settings(ctx.path(SettingsFile::RelativePath));
     SettingsFile::QuitValues values;
     if (!m_keepStoredLanguage)
         values.language = ctx.LanguageCode;
-    values.range = LBRange.isEmpty() ? ctx.settings.Range : LBRange.first().toInt();
-    values.operation = m_windows.FCalculator->operatorIndex();
+    values.range = ctx.LBRange.isEmpty() ? ctx.settings.Range : ctx.LBRange.first().toInt();
+    // Before the drill window is made, the stored operator stays.
+    values.operation = m_dialogs.drill ? m_dialogs.drill->operatorIndex() : SettingsFile::storedOperation(settings);
     values.settings = ctx.settings;
-    values.background = Gradient1->spec();
-    ProfileFile settings(ctx.path(SettingsFile::RelativePath));
+    values.background = ui.Gradient1->spec();
     SettingsFile::write(settings, values);
     Messages::showFailure(settings.save(), settings.path());
 }

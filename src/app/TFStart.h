@@ -1,24 +1,19 @@
 #pragma once
 
 #include "GradientSpec.h"
+#include "TFStartUi.h"
 
 #include <QMainWindow>
 #include <QStringList>
 
-#include <array>
 #include <functional>
 
-class HelpPanel;
+class EventSounds;
 class ProfileFile;
-class QAction;
-class QCheckBox;
-class QFrame;
-class QGroupBox;
-class QLabel;
-class QMenu;
-class QPushButton;
-class TGradient;
-class WindowSet;
+class TFAbout;
+class TFCalculator;
+class TFSwap;
+class TPrintDlg;
 struct AppContext;
 
 // The main window: the pupil ticks the tables to practise and starts a drill,
@@ -29,7 +24,19 @@ class TFStart : public QMainWindow
     Q_OBJECT
 
 public:
-    explicit TFStart(WindowSet &windows);
+    // The windows the start window opens; one not made (in a test) is not
+    // opened.
+    struct Dialogs
+    {
+        TFCalculator *drill = nullptr;
+        TPrintDlg *print = nullptr;
+        TFSwap *expert = nullptr;
+        TFAbout *about = nullptr;
+    };
+
+    TFStart(AppContext &context, EventSounds &sounds);
+
+    void setDialogs(const Dialogs &dialogs) { m_dialogs = dialogs; }
 
     // Start-up; false when the program can't run and must end.
     bool FormCreate();
@@ -66,36 +73,13 @@ public:
 
     bool hasQuit() const { return m_quit; }
 
-    // The chosen tables and the usable multiplicators, ascending decimal texts.
-    QStringList LBChoice;
-    QStringList LBRange;
-    // The lines of the choice file as read at start-up.
-    QStringList LBTmp;
-
-    bool StartupSoundPending = true;
-
-    TGradient *Gradient1;
-    QFrame *Panel1;
-    QGroupBox *GroupBox1;
-    std::array<QCheckBox *, 12> CheckBoxes;
-    QPushButton *BitBtn3;
-    QPushButton *BitBtn4;
-    QLabel *Image4;
-    QPushButton *BitBtn9;
-    QPushButton *BitBtn2;
-    QPushButton *BitBtn1;
-    QPushButton *BitBtn5;
-    QLabel *Image1;
-    QLabel *Label1;
-
-    QMenu *FileMenu;
-    QMenu *LanguageMenu;
-    QMenu *HelpMenu;
-    QAction *Quit;
-    QAction *Help1;
-    QAction *About1;
-
-    HelpPanel *Panel4;
+signals:
+    // After the show steps of the window itself.
+    void shown();
+    // The activation steps start.
+    void activated();
+    // Every window is to take its texts from the new language.
+    void languageSwitched();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -104,25 +88,21 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    struct Language
-    {
-        const char *actionName;
-        QString caption;
-        QString code;
-        QAction *action = nullptr;
-    };
-
-    AppContext &context() const;
-    void buildMenus();
-    void buildTables();
+    AppContext &context() const { return m_context; }
+    void connectControls();
+    void checkLanguage(const QString &code);
     void FormShow();
     void SetConfig(const ProfileFile &settings);
     void tickChosenTables();
     void saveChoiceAndSettings();
     void placePanels();
 
-    WindowSet &m_windows;
-    std::array<Language, 7> m_languages;
+    TFStartUi ui;
+    // The lines of the choice file as read at start-up.
+    QStringList LBTmp;
+    AppContext &m_context;
+    EventSounds &m_sounds;
+    Dialogs m_dialogs;
     bool m_quit = false;
     bool m_keepStoredLanguage = false;
     std::function<void()> m_prepareShowSteps;

@@ -18,6 +18,7 @@
 #include "TRecordDlg.h"
 
 WindowSet::WindowSet(const QString &appDir)
+    : sounds(context)
 {
     context.AppDir = appDir.endsWith(u'/') ? appDir : appDir + u'/';
 }
@@ -29,20 +30,20 @@ WindowSet::~WindowSet()
         m_windows.pop_back();
 }
 
-template<typename Window>
-Window *WindowSet::make()
+template<typename Window, typename... Context>
+Window *WindowSet::make(Context &...context)
 {
-    auto window = std::make_unique<Window>(*this);
+    auto window = std::make_unique<Window>(context...);
     Window *raw = window.get();
     m_windows.push_back(std::move(window));
     return raw;
 }
 
-bool WindowSet::create()
+bool WindowSet::create(Windows others)
 {
     if (!createStartWindow())
         return false;
-    createOtherWindows();
+    createOtherWindows(others);
     return true;
 }
 
@@ -50,55 +51,108 @@ bool WindowSet::start()
 {
     if (!createStartWindow())
         return false;
-    FStart->showAtStartup([this] { createOtherWindows(); });
+    FStart->showAtStartup([this] { createOtherWindows(AllWindows); });
     return true;
 }
 
 bool WindowSet::createStartWindow()
 {
-    FStart = make<TFStart>();
+    FStart = make<TFStart>(context, sounds);
+    QObject::connect(FStart, &TFStart::languageSwitched, FStart, [this] { UpdateLanguage(); });
     return FStart->FormCreate();
 }
 
-void WindowSet::createOtherWindows()
+void WindowSet::createOtherWindows(Windows others)
 {
-    FCalculator = make<TFCalculator>();
-    PrintDlg = make<TPrintDlg>();
-    RecordDlg = make<TRecordDlg>();
-    AfterRecordDlg = make<TAfterRecordDlg>();
-    FSwap = make<TFSwap>();
-    FSound = make<TFSound>();
-    FAudio = make<TFAudio>();
-    FColor = make<TFColor>();
-    RPrintAllWith = make<TRPrintAllWith>();
-    RPrintAllWithout = make<TRPrintAllWithout>();
-    RPrintRandom = make<TRPrintRandom>();
-    MakeBackGround = make<TMakeBackGround>();
-    FAbout = make<TFAbout>();
-    RPrintGrid = make<TRPrintGrid>();
-    FSoundTest = make<TFSoundTest>();
+    if (others & SoundOptions)
+        others |= SoundCheckWindow;
+    if (others & ColourDialog)
+        others |= BackgroundDialog;
+    const auto chosen = [others](Window window) { return others.testFlag(window); };
+    if (chosen(DrillWindow))
+        FCalculator = make<TFCalculator>(context, sounds);
+    if (chosen(PrintDialog))
+        PrintDlg = make<TPrintDlg>(context);
+    if (chosen(RecordDialog))
+        RecordDlg = make<TRecordDlg>(context);
+    if (chosen(AfterRecordDialog))
+        AfterRecordDlg = make<TAfterRecordDlg>(context);
+    if (chosen(ExpertDialog))
+        FSwap = make<TFSwap>(context);
+    if (chosen(SoundOptions))
+        FSound = make<TFSound>(context, sounds);
+    if (chosen(SoundEditor))
+        FAudio = make<TFAudio>(context, sounds);
+    if (chosen(ColourDialog))
+        FColor = make<TFColor>(context);
+    if (chosen(PrintAllWithPage))
+        RPrintAllWith = make<TRPrintAllWith>();
+    if (chosen(PrintAllWithoutPage))
+        RPrintAllWithout = make<TRPrintAllWithout>();
+    if (chosen(PrintRandomPage))
+        RPrintRandom = make<TRPrintRandom>();
+    if (chosen(BackgroundDialog))
+        MakeBackGround = make<TMakeBackGround>(context);
+    if (chosen(AboutBox))
+        FAbout = make<TFAbout>();
+    if (chosen(PrintGridPage))
+        RPrintGrid = make<TRPrintGrid>();
+    if (chosen(SoundCheckWindow))
+        FSoundTest = make<TFSoundTest>();
     connectWindows();
 }
 
+// Direct connections: a reaction runs at once, within the step that tells it.
 void WindowSet::connectWindows()
 {
-    QObject::connect(FColor, &TFColor::drillBackgroundChanged, FCalculator, &TFCalculator::takeBackground);
+    FStart->setDialogs({FCalculator, PrintDlg, FSwap, FAbout});
+    if (FCalculator)
+        FCalculator->setDialogs({FSwap, FSound, FColor});
+    if (FSwap)
+        QObject::connect(FSwap, &TFSwap::smallestMultiplicatorChosen, FStart, &TFStart::setSmallestMultiplicator);
+    if (FColor)
+        connectColourWindows();
+    if (FSound)
+        connectSoundOptions();
+}
+
+// The colour windows show every change on the drill window at once; the
+// start window takes the background the colour window leaves.
+void WindowSet::connectColourWindows()
+{
+    FColor->setDialogs({MakeBackGround});
     QObject::connect(FColor, &TFColor::startBackgroundChanged, FStart, &TFStart::setBackground);
+    if (!FCalculator)
+        return;
+    QObject::connect(FColor, &TFColor::drillBackgroundChanged, FCalculator, &TFCalculator::takeBackground);
     QObject::connect(FColor, &TFColor::keypadColourChanged, FCalculator, &TFCalculator::setKeypadColour);
-    QObject::connect(MakeBackGround, &TMakeBackGround::backgroundChanged, FCalculator,
-                     &TFCalculator::takeBackground);
+    if (MakeBackGround)
+        QObject::connect(MakeBackGround, &TMakeBackGround::backgroundChanged, FCalculator,
+                         &TFCalculator::takeBackground);
+}
+
+void WindowSet::connectSoundOptions()
+{
+    FSound->setDialogs({FAudio, FSoundTest});
+    QObject::connect(FStart, &TFStart::shown, FSound, &TFSound::startWindowShowStep);
+    QObject::connect(FStart, &TFStart::activated, FSound, [this] { FSound->startWindowActivationStep(FStart); });
+    if (FCalculator) {
+        QObject::connect(FSound, &TFSound::soundSwitched, FCalculator, &TFCalculator::showSoundPicture);
+        QObject::connect(FSound, &TFSound::audioDeviceMissing, FCalculator,
+                         [this] { FCalculator->setSoundButtonEnabled(false); });
+    }
+    if (FAudio) {
+        QObject::connect(FSound, &TFSound::soundSetChosen, FAudio, &TFAudio::showSoundSet);
+        QObject::connect(FAudio, &TFAudio::titleEdited, FSound, &TFSound::setSelectedTitle);
+    }
 }
 
 void WindowSet::UpdateLanguage()
 {
     FStart->LoadCaptions();
-    FCalculator->LoadCaptions();
-    FSwap->LoadCaptions();
-    FSound->LoadCaptions();
-    FAudio->LoadCaptions();
-    AfterRecordDlg->LoadCaptions();
-    RecordDlg->LoadCaptions();
-    PrintDlg->LoadCaptions();
-    FColor->LoadCaptions();
-    MakeBackGround->LoadCaptions();
+    for (CaptionedDialog *window : std::initializer_list<CaptionedDialog *>{
+             FCalculator, FSwap, FSound, FAudio, AfterRecordDlg, RecordDlg, PrintDlg, FColor, MakeBackGround}) {
+        if (window)
+            window->LoadCaptions();
+    }
 }

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "AppContext.h"
+#include "EventSounds.h"
 
+#include <QFlags>
 #include <QString>
 
 #include <memory>
@@ -26,19 +28,44 @@ class TRPrintGrid;
 class TFSoundTest;
 
 // The program's sixteen windows, created once in a fixed order and alive
-// until the program ends, with the context they share.
+// until the program ends, with the context and the sounds they share. The
+// one place that knows every window: it hands each window the dialogs it
+// opens and connects what one window tells to the windows that react.
 class WindowSet
 {
 public:
+    // The windows besides the start window, which is always made. A test
+    // makes only those it needs; the sound options bring their progress
+    // window along, the colour window its background window.
+    enum Window : unsigned {
+        DrillWindow = 1u << 0,
+        PrintDialog = 1u << 1,
+        RecordDialog = 1u << 2,
+        AfterRecordDialog = 1u << 3,
+        ExpertDialog = 1u << 4,
+        SoundOptions = 1u << 5,
+        SoundEditor = 1u << 6,
+        ColourDialog = 1u << 7,
+        PrintAllWithPage = 1u << 8,
+        PrintAllWithoutPage = 1u << 9,
+        PrintRandomPage = 1u << 10,
+        BackgroundDialog = 1u << 11,
+        AboutBox = 1u << 12,
+        PrintGridPage = 1u << 13,
+        SoundCheckWindow = 1u << 14,
+        AllWindows = (1u << 15) - 1,
+    };
+    Q_DECLARE_FLAGS(Windows, Window)
+
     explicit WindowSet(const QString &appDir);
     ~WindowSet();
 
     WindowSet(const WindowSet &) = delete;
     WindowSet &operator=(const WindowSet &) = delete;
 
-    // Creates every window; false when the start window refused to start,
-    // and the other windows are then not created.
-    bool create();
+    // Creates the start window and the chosen others; false when the start
+    // window refused to start, and the others are then not created.
+    bool create(Windows others = AllWindows);
 
     // The program's start: creates the start window and shows it at once. The
     // other windows are made once the pupil sees it, before its show steps
@@ -49,6 +76,7 @@ public:
     void UpdateLanguage();
 
     AppContext context;
+    EventSounds sounds;
 
     TFStart *FStart = nullptr;
     TFCalculator *FCalculator = nullptr;
@@ -68,11 +96,15 @@ public:
     TFSoundTest *FSoundTest = nullptr;
 
 private:
-    template<typename Window>
-    Window *make();
+    template<typename Window, typename... Context>
+    Window *make(Context &...context);
     bool createStartWindow();
-    void createOtherWindows();
+    void createOtherWindows(Windows others);
     void connectWindows();
+    void connectColourWindows();
+    void connectSoundOptions();
 
     std::vector<std::unique_ptr<QWidget>> m_windows;
 };
+
+Q_DECLARE_OPERATORS_FOR_FLAGS(WindowSet::Windows)

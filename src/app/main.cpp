@@ -11,6 +11,8 @@
 
 #include <thread>
 
+using namespace Qt::StringLiterals;
+
 int main(int argc, char *argv[])
 {
     // Reading the system's font configuration takes a few milliseconds; it
@@ -21,16 +23,16 @@ int main(int argc, char *argv[])
     QApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     QApplication application(argc, argv);
     fontConfiguration.join();
-    application.setApplicationName(QStringLiteral("Numerillo"));
+    application.setApplicationName(u"Numerillo"_s);
     application.setStyle(new ProgramStyle);
     // The title bar and the task bar show the icon of the desktop's menu.
     application.setWindowIcon(Artwork::windowIcon());
     // One face for every window: the drill window is set in Arial too.
-    application.setFont(QFont(QStringLiteral("Arial"), 9));
+    application.setFont(QFont(u"Arial"_s, 9));
     // The program ends only through the start window's quit steps.
     application.setQuitOnLastWindowClosed(false);
 
-    LoadedAudioDevice audio(QCoreApplication::applicationDirPath() + QStringLiteral("/numerillo-audio"));
+    LoadedAudioDevice audio(QCoreApplication::applicationDirPath() + u"/numerillo-audio"_s);
     AudioSystem::install(&audio);
 
     WindowSet windows(QCoreApplication::applicationDirPath());

@@ -11,6 +11,8 @@
 
 #include <algorithm>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 QPixmap transparentPixmap(QSize size)
@@ -78,10 +80,10 @@ static QPixmap drawLogo(QSize size)
     drawBadge(painter, badgeShape(badgeRect, 1.5));
 
     // The name, each letter in its own bright colour, with a dark outline.
-    const QString name = QStringLiteral("Numerillo");
+    const QString name = u"Numerillo"_s;
     const qreal left = badgeRect.right() + 4;
     const qreal room = size.width() - left - 3;
-    QFont font(QStringLiteral("Arial"));
+    QFont font(u"Arial"_s);
     font.setBold(true);
     // Arial Bold sets the name about 4.7 times its letter size wide, so the
     // first size tried fits; another face is measured and shrunk. Every size
@@ -119,7 +121,7 @@ static QPixmap drawLogo(QSize size)
 // drawn once and kept.
 QPixmap logo(QSize size)
 {
-    const QString key = QStringLiteral("numerillo-logo-%1x%2").arg(size.width()).arg(size.height());
+    const QString key = u"numerillo-logo-%1x%2"_s.arg(size.width()).arg(size.height());
     QPixmap pixmap;
     if (QPixmapCache::find(key, &pixmap))
         return pixmap;

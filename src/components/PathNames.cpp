@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+using namespace Qt::StringLiterals;
+
 namespace PathNames {
 
 QString fromStored(const QString &stored)
@@ -25,7 +27,7 @@ QString findIgnoringCase(const QString &path)
             found = exact;
             continue;
         }
-        const QDir folder(found.isEmpty() ? QStringLiteral("/") : found);
+        const QDir folder(found.isEmpty() ? u"/"_s : found);
         const QStringList entries = folder.entryList(QDir::AllEntries | QDir::Hidden | QDir::System
                                                      | QDir::NoDotAndDotDot);
         const auto match = std::find_if(entries.begin(), entries.end(), [&](const QString &name) {

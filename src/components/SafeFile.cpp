@@ -6,6 +6,8 @@
 #include <QRegularExpression>
 #include <QSaveFile>
 
+using namespace Qt::StringLiterals;
+
 namespace SafeFile {
 
 namespace {
@@ -67,9 +69,9 @@ QString failureText(Result result, const QString &path)
     case Result::Written:
         return {};
     case Result::CannotCreate:
-        return QStringLiteral("Cannot create file %1").arg(native);
+        return u"Cannot create file %1"_s.arg(native);
     case Result::CannotWrite:
-        return QStringLiteral("Unable to write to %1").arg(native);
+        return u"Unable to write to %1"_s.arg(native);
     }
     return {};
 }
@@ -80,7 +82,7 @@ void removeLeftovers(const QString &folder, const QStringList &fileNames)
     for (const QString &name : fileNames)
         names << QRegularExpression::escape(name);
     const QRegularExpression leftover(
-        QRegularExpression::anchoredPattern(u'(' + names.join(u'|') + QStringLiteral(")\\.[A-Za-z0-9]{6}")),
+        QRegularExpression::anchoredPattern(u'(' + names.join(u'|') + u")\\.[A-Za-z0-9]{6}"_s),
         QRegularExpression::CaseInsensitiveOption);
     QDir dir(folder);
     for (const QString &name : dir.entryList(QDir::Files | QDir::Hidden)) {

@@ -7,13 +7,15 @@
 
 #include <algorithm>
 
+using namespace Qt::StringLiterals;
+
 UpDown::UpDown(QWidget *parent)
     : QWidget(parent)
     , m_up(new QToolButton(this))
     , m_down(new QToolButton(this))
 {
-    m_up->setObjectName(QStringLiteral("up"));
-    m_down->setObjectName(QStringLiteral("down"));
+    m_up->setObjectName(u"up"_s);
+    m_down->setObjectName(u"down"_s);
     m_up->setArrowType(Qt::UpArrow);
     m_down->setArrowType(Qt::DownArrow);
     m_up->setAutoRepeat(true);

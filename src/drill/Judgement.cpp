@@ -1,5 +1,7 @@
 #include "Judgement.h"
 
+using namespace Qt::StringLiterals;
+
 namespace Judgement {
 
 std::optional<qint32> answerValue(const QString &answer)
@@ -17,12 +19,12 @@ bool isRight(const QString &answer, int expected)
 QString comment(const QString &languageText)
 {
     const QString cut = languageText.left(CommentLength);
-    return cut.isEmpty() ? QStringLiteral("xxxxx") : cut;
+    return cut.isEmpty() ? u"xxxxx"_s : cut;
 }
 
 QString resultLine(const DrillState &state)
 {
-    return state.FirstText + u' ' + state.Sign + u' ' + state.SecondText + QStringLiteral(" = ")
+    return state.FirstText + u' ' + state.Sign + u' ' + state.SecondText + u" = "_s
            + QString::number(state.Expected);
 }
 

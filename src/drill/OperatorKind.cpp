@@ -2,6 +2,8 @@
 
 #include "ProfileFile.h"
 
+using namespace Qt::StringLiterals;
+
 namespace OperatorKinds {
 
 std::optional<OperatorKind> fromIndex(int index)
@@ -20,7 +22,7 @@ int indexFromStored(const QString &storedText)
 QString divisionSign(const QString &languageCode)
 {
     if (languageCode == u"fr" || languageCode == u"de")
-        return QStringLiteral(":");
+        return u":"_s;
     return QString(QChar(0x00F7));
 }
 

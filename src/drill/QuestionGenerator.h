@@ -11,8 +11,10 @@
 // applies).
 namespace QuestionGenerator {
 
+using namespace Qt::StringLiterals;
+
 // The multiplication sign; the division sign depends on the language.
-inline const QString Times = QStringLiteral("x");
+inline const QString Times = u"x"_s;
 
 struct Request
 {

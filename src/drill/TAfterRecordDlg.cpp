@@ -1,7 +1,9 @@
 #include "TAfterRecordDlg.h"
 
-TAfterRecordDlg::TAfterRecordDlg(WindowSet &windows)
-    : CaptionedDialog(windows, QStringLiteral("AfterRecordDlg"), QStringLiteral("vAfterRecordDlgCaption"))
+using namespace Qt::StringLiterals;
+
+TAfterRecordDlg::TAfterRecordDlg(AppContext &context)
+    : CaptionedDialog(context, u"AfterRecordDlg"_s, u"vAfterRecordDlgCaption"_s)
 {
     LoadCaptions();
 }

@@ -7,5 +7,5 @@ class TAfterRecordDlg : public CaptionedDialog
     Q_OBJECT
 
 public:
-    explicit TAfterRecordDlg(WindowSet &windows);
+    explicit TAfterRecordDlg(AppContext &context);
 };

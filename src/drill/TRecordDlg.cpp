@@ -1,7 +1,9 @@
 #include "TRecordDlg.h"
 
-TRecordDlg::TRecordDlg(WindowSet &windows)
-    : CaptionedDialog(windows, QStringLiteral("RecordDlg"), QStringLiteral("vRecordDlgCaption"))
+using namespace Qt::StringLiterals;
+
+TRecordDlg::TRecordDlg(AppContext &context)
+    : CaptionedDialog(context, u"RecordDlg"_s, u"vRecordDlgCaption"_s)
 {
     LoadCaptions();
 }

@@ -7,5 +7,5 @@ class TRecordDlg : public CaptionedDialog
     Q_OBJECT
 
 public:
-    explicit TRecordDlg(WindowSet &windows);
+    explicit TRecordDlg(AppContext &context);
 };

@@ -22,7 +22,7 @@ HelpPanel::HelpPanel(const Look &look, QWidget *parent)
     setFrameShadow(QFrame::Raised);
     setAutoFillBackground(true);
 
-    auto *bar = new QFrame(this);
+    auto *bar = m_bar = new QFrame(this);
     bar->setObjectName(QString::fromLatin1(look.barName));
     bar->setAutoFillBackground(true);
     QPalette grey = bar->palette();
@@ -56,6 +56,17 @@ void HelpPanel::setTexts(const QString &hint, const QString &closeCaption)
 {
     m_hint->setText(hint);
     m_close->setText(closeCaption);
+}
+
+// A hidden widget gets no resize event, so its layouts wait for its showing;
+// the bar and its hint take their real sizes now, and keep them.
+void HelpPanel::place(const QRect &area)
+{
+    setGeometry(area);
+    for (QLayout *layout : {layout(), m_bar->layout()}) {
+        layout->invalidate();
+        layout->activate();
+    }
 }
 
 // The display is made when help is first asked for: it is slow to create.

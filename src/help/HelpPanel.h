@@ -34,6 +34,10 @@ public:
 
     void setTexts(const QString &hint, const QString &closeCaption);
 
+    // Gives the panel its place in its window and lays out its bar at once,
+    // also while the panel is hidden.
+    void place(const QRect &area);
+
     // Shows the page in the panel; a missing page is reported and false returned.
     bool load(const QString &pagePath);
 
@@ -52,6 +56,7 @@ private:
     HtmlView *page();
 
     Look m_look;
+    QFrame *m_bar;
     QLabel *m_hint;
     QPushButton *m_close;
     HtmlView *m_page = nullptr;

@@ -1,25 +1,26 @@
 #include "TFAbout.h"
 
 #include "Artwork.h"
+#include "NamedChild.h"
 #include "ProgramVersion.h"
 
 #include <QFrame>
 #include <QLabel>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-QLabel *placedLabel(QWidget *parent, const char *name, int x, int y)
+QLabel *placedLabel(QWidget *parent, const QString &name, int x, int y)
 {
-    auto *label = new QLabel(parent);
-    label->setObjectName(QString::fromLatin1(name));
+    auto *label = makeNamed<QLabel>(parent, name);
     label->move(x, y);
     return label;
 }
 
-QFrame *bevel(QWidget *parent, const char *name, int y)
+QFrame *bevel(QWidget *parent, const QString &name, int y)
 {
-    auto *line = new QFrame(parent);
-    line->setObjectName(QString::fromLatin1(name));
+    auto *line = makeNamed<QFrame>(parent, name);
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
     line->setGeometry(8, y, 265, 2);
@@ -28,45 +29,45 @@ QFrame *bevel(QWidget *parent, const char *name, int y)
 
 } // namespace
 
-TFAbout::TFAbout(WindowSet &)
+TFAbout::TFAbout()
 {
-    setWindowTitle(QStringLiteral("About Numerillo"));
+    setWindowTitle(u"About Numerillo"_s);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowCloseButtonHint);
     setFixedSize(281, 266);
     setAutoFillBackground(true);
     setPalette(QPalette(QColor(225, 225, 225)));
 
-    placedLabel(this, "Image1", 56, 8)->resize(160, 45);
+    placedLabel(this, u"Image1"_s, 56, 8)->resize(160, 45);
 
-    QLabel *purpose = placedLabel(this, "Label1", 51, 54);
-    purpose->setText(QStringLiteral("Learn and Drill Multiplication Tables"));
-    purpose->setFont(QFont(QStringLiteral("Arial"), 8));
-    purpose->setStyleSheet(QStringLiteral("color: navy;"));
+    QLabel *purpose = placedLabel(this, u"Label1"_s, 51, 54);
+    purpose->setText(u"Learn and Drill Multiplication Tables"_s);
+    purpose->setFont(QFont(u"Arial"_s, 8));
+    purpose->setStyleSheet(u"color: navy;"_s);
     purpose->adjustSize();
-    bevel(this, "Bevel1", 72);
+    bevel(this, u"Bevel1"_s, 72);
 
-    QLabel *version = placedLabel(this, "Label2", 16, 84);
-    version->setFont(QFont(QStringLiteral("Arial"), 10));
+    QLabel *version = placedLabel(this, u"Label2"_s, 16, 84);
+    version->setFont(QFont(u"Arial"_s, 10));
     version->setText(versionLine(ProgramVersion::Major, ProgramVersion::Minor, ProgramVersion::Release,
                                  ProgramVersion::Build));
     version->adjustSize();
-    bevel(this, "Bevel2", 224);
+    bevel(this, u"Bevel2"_s, 224);
 
-    QLabel *notice = placedLabel(this, "Label8", 8, 230);
-    notice->setFont(QFont(QStringLiteral("Arial"), 9));
-    notice->setStyleSheet(QStringLiteral("color: gray;"));
+    QLabel *notice = placedLabel(this, u"Label8"_s, 8, 230);
+    notice->setFont(QFont(u"Arial"_s, 9));
+    notice->setStyleSheet(u"color: gray;"_s);
     notice->setWordWrap(true);
     notice->setFixedWidth(265);
-    notice->setText(QStringLiteral("Made with care by the Numerillo developers.\n"
-                                   "Free to use at home and at school."));
+    notice->setText(u"Made with care by the Numerillo developers.\n"
+                                   "Free to use at home and at school."_s);
     notice->adjustSize();
 }
 
 // The logo is drawn when the box is first shown, not while the program starts.
 void TFAbout::showEvent(QShowEvent *event)
 {
-    auto *image = findChild<QLabel *>(QStringLiteral("Image1"));
+    auto *image = findChild<QLabel *>(u"Image1"_s);
     if (image->pixmap().isNull())
         image->setPixmap(Artwork::logo(image->size()));
     QDialog::showEvent(event);
@@ -74,5 +75,5 @@ void TFAbout::showEvent(QShowEvent *event)
 
 QString TFAbout::versionLine(int major, int minor, int release, int build)
 {
-    return QStringLiteral("Version: %1.%2.%3     Build: %4").arg(major).arg(minor).arg(release).arg(build);
+    return u"Version: %1.%2.%3     Build: %4"_s.arg(major).arg(minor).arg(release).arg(build);
 }

@@ -1,10 +1,11 @@
 #include "TFColor.h"
 
+#include "AppContext.h"
 #include "BackgroundPresets.h"
+#include "NamedChild.h"
 #include "OptionIcons.h"
 #include "TGradient.h"
 #include "TMakeBackGround.h"
-#include "WindowSet.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -27,13 +28,6 @@ const QSize ToolSize(64, 30);
 const char *const PresetButtonNames[BackgroundPresets::Count] = {"Button1", "Button2", "Button3", "Button4",
                                                                  "Button7", "Button5", "Button6"};
 
-template<typename Widget>
-Widget *named(Widget *widget, const QString &name)
-{
-    widget->setObjectName(name);
-    return widget;
-}
-
 QRect swatchRect(int index)
 {
     return QRect(QPoint(10 + (index % 4) * ColumnWidth, SwatchRows[index / 4]), SwatchSize);
@@ -47,9 +41,9 @@ QRect buttonRect(int index)
 
 } // namespace
 
-TFColor::TFColor(WindowSet &windows)
-    : CaptionedDialog(windows, u"FColor"_s, u"vFcolorCaption"_s)
-    , Panel1(named(new QFrame(this), u"Panel1"_s))
+TFColor::TFColor(AppContext &context)
+    : CaptionedDialog(context, u"FColor"_s, u"vFcolorCaption"_s)
+    , Panel1(makeNamed<QFrame>(this, u"Panel1"_s))
 {
     makeFixedDialog();
     setFixedSize(ClientSize);
@@ -65,22 +59,22 @@ void TFColor::buildSwatches()
 {
     const auto &presets = BackgroundPresets::all();
     for (int i = 0; i < BackgroundPresets::Count; ++i) {
-        TGradient *swatch = named(new TGradient(Panel1), u"Gradient%1"_s.arg(i + 1));
+        TGradient *swatch = makeNamed<TGradient>(Panel1, u"Gradient%1"_s.arg(i + 1));
         swatch->setGeometry(swatchRect(i));
         swatch->setSpec(presets[i].background);
         Gradients[i] = swatch;
-        QPushButton *button = named(new QPushButton(Panel1), QString::fromLatin1(PresetButtonNames[i]));
+        QPushButton *button = makeNamed<QPushButton>(Panel1, QString::fromLatin1(PresetButtonNames[i]));
         button->setGeometry(buttonRect(i));
         button->setText(QString::fromLatin1(presets[i].name));
         connect(button, &QPushButton::clicked, this, [this, swatch] { ChangeMenuColor(swatch); });
         PresetButtons[i] = button;
     }
     const int solid = BackgroundPresets::Count;
-    Image1 = named(new QLabel(Panel1), u"Image1"_s);
+    Image1 = makeNamed<QLabel>(Panel1, u"Image1"_s);
     Image1->setGeometry(swatchRect(solid));
     Image1->setAlignment(Qt::AlignCenter);
     Image1->setPixmap(OptionIcons::palette(36));
-    Button8 = named(new QPushButton(Panel1), u"Button8"_s);
+    Button8 = makeNamed<QPushButton>(Panel1, u"Button8"_s);
     Button8->setGeometry(buttonRect(solid));
     connect(Button8, &QPushButton::clicked, this, &TFColor::Button8Click);
 }
@@ -107,7 +101,7 @@ void TFColor::buildTools()
     };
     int y = 12;
     for (const auto &tool : tools) {
-        QPushButton *button = named(new QPushButton(Panel1), QString::fromLatin1(tool.name));
+        QPushButton *button = makeNamed<QPushButton>(Panel1, QString::fromLatin1(tool.name));
         button->setGeometry(QRect(QPoint(ToolsLeft, y), ToolSize));
         if (!tool.picture.isNull()) {
             button->setIcon(tool.picture);
@@ -118,11 +112,11 @@ void TFColor::buildTools()
         y += ToolSize.height() + 4;
     }
 
-    BitBtn1 = named(new QPushButton(this), u"BitBtn1"_s);
+    BitBtn1 = makeNamed<QPushButton>(this, u"BitBtn1"_s);
     BitBtn1->setGeometry(188, 203, 80, 28);
     BitBtn1->setText(u"OK"_s);
     BitBtn1->setDefault(true);
-    BitBtn4 = named(new QPushButton(this), u"BitBtn4"_s);
+    BitBtn4 = makeNamed<QPushButton>(this, u"BitBtn4"_s);
     BitBtn4->setGeometry(274, 203, 80, 28);
     connect(BitBtn1, &QPushButton::clicked, this, &TFColor::BitBtn1Click);
     connect(BitBtn4, &QPushButton::clicked, this, &TFColor::BitBtn4Click);
@@ -189,7 +183,8 @@ void TFColor::BitBtn3Click()
 
 void TFColor::BitBtn5Click()
 {
-    setBackground(m_windows.MakeBackGround->design(m_background));
+    if (m_dialogs.design)
+        setBackground(m_dialogs.design->design(m_background));
 }
 
 void TFColor::BitBtn6Click()

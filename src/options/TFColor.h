@@ -10,6 +10,7 @@ class QFrame;
 class QLabel;
 class QPushButton;
 class TGradient;
+class TMakeBackGround;
 
 // The screen colour window: ready-made or designed backgrounds for the drill
 // window, the keypad's and the time gauge's colours. Every change shows at
@@ -20,7 +21,16 @@ class TFColor : public CaptionedDialog
     Q_OBJECT
 
 public:
-    explicit TFColor(WindowSet &windows);
+    // The window the colour window opens; one not made (in a test) is not
+    // opened.
+    struct Dialogs
+    {
+        TMakeBackGround *design = nullptr;
+    };
+
+    explicit TFColor(AppContext &context);
+
+    void setDialogs(const Dialogs &dialogs) { m_dialogs = dialogs; }
 
     // Opens the window over the drill window, whose background is given.
     void adjust(const GradientSpec &drillBackground);
@@ -35,6 +45,16 @@ public:
     void BitBtn1Click(); // OK
     void BitBtn4Click(); // Cancel
 
+signals:
+    void drillBackgroundChanged(const GradientSpec &background);
+    void startBackgroundChanged(const GradientSpec &background);
+    void keypadColourChanged(int colour);
+
+protected:
+    void FormShow() override;
+    void reject() override; // Escape cancels
+
+private:
     QFrame *Panel1;
     std::array<TGradient *, 7> Gradients; // Gradient1 to Gradient7
     std::array<QPushButton *, 7> PresetButtons; // in the order of the swatches
@@ -49,16 +69,6 @@ public:
     QPushButton *BitBtn4;
     ColorDialog ColorDialog1;
 
-signals:
-    void drillBackgroundChanged(const GradientSpec &background);
-    void startBackgroundChanged(const GradientSpec &background);
-    void keypadColourChanged(int colour);
-
-protected:
-    void FormShow() override;
-    void reject() override; // Escape cancels
-
-private:
     struct Snapshot
     {
         int CalcColor = 0;
@@ -70,6 +80,7 @@ private:
     void buildTools();
     void setBackground(const GradientSpec &background);
 
+    Dialogs m_dialogs;
     GradientSpec m_background; // the drill window's, as it is shown
     Snapshot m_snapshot;
 };

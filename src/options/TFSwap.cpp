@@ -1,9 +1,8 @@
 #include "TFSwap.h"
 
-#include "TFCalculator.h"
-#include "TFStart.h"
+#include "AppContext.h"
+#include "NamedChild.h"
 #include "UpDown.h"
-#include "WindowSet.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -13,6 +12,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -24,25 +25,18 @@ QFrame *framedPanel(QWidget *parent)
     return frame;
 }
 
-template<typename Widget>
-Widget *named(Widget *widget, const char *name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
 } // namespace
 
-TFSwap::TFSwap(WindowSet &windows)
-    : CaptionedDialog(windows, QStringLiteral("FSwap"), QStringLiteral("vFSWapCaption"))
-    , Label1(named(new QLabel(this), "Label1"))
-    , RadioButton1(named(new QRadioButton(this), "RadioButton1"))
-    , RadioButton2(named(new QRadioButton(this), "RadioButton2"))
-    , Label2(named(new QLabel(this), "Label2"))
-    , Edit1(named(new QLineEdit(this), "Edit1"))
-    , UpDown1(named(new UpDown(this), "UpDown1"))
-    , Label3(named(new QLabel(this), "Label3"))
-    , BitBtn1(named(new QPushButton(this), "BitBtn1"))
+TFSwap::TFSwap(AppContext &context)
+    : CaptionedDialog(context, u"FSwap"_s, u"vFSWapCaption"_s)
+    , Label1(makeNamed<QLabel>(this, u"Label1"_s))
+    , RadioButton1(makeNamed<QRadioButton>(this, u"RadioButton1"_s))
+    , RadioButton2(makeNamed<QRadioButton>(this, u"RadioButton2"_s))
+    , Label2(makeNamed<QLabel>(this, u"Label2"_s))
+    , Edit1(makeNamed<QLineEdit>(this, u"Edit1"_s))
+    , UpDown1(makeNamed<UpDown>(this, u"UpDown1"_s))
+    , Label3(makeNamed<QLabel>(this, u"Label3"_s))
+    , BitBtn1(makeNamed<QPushButton>(this, u"BitBtn1"_s))
 {
     QFont bold = font();
     bold.setBold(true);
@@ -51,13 +45,13 @@ TFSwap::TFSwap(WindowSet &windows)
     Label1->setWordWrap(true);
     Label2->setWordWrap(true);
     Label3->setWordWrap(true);
-    Label3->setStyleSheet(QStringLiteral("color: #505050;"));
+    Label3->setStyleSheet(u"color: #505050;"_s);
     Edit1->setFixedWidth(40);
     Edit1->setAlignment(Qt::AlignCenter);
     UpDown1->setFixedHeight(Edit1->sizeHint().height());
     UpDown1->setBuddy(Edit1);
     UpDown1->setRange(1, 12);
-    UpDown1->setValue(context().settings.Range);
+    UpDown1->setValue(context.settings.Range);
     BitBtn1->setDefault(true);
     BitBtn1->setMinimumWidth(90);
 
@@ -84,7 +78,7 @@ TFSwap::TFSwap(WindowSet &windows)
     layout->addWidget(smallest);
     layout->addLayout(bottom);
 
-    (context().settings.Inversion ? RadioButton1 : RadioButton2)->setChecked(true);
+    (context.settings.Inversion ? RadioButton1 : RadioButton2)->setChecked(true);
     connect(RadioButton1, &QRadioButton::clicked, this, &TFSwap::RadioButton1Click);
     connect(RadioButton2, &QRadioButton::clicked, this, &TFSwap::RadioButton2Click);
     connect(BitBtn1, &QPushButton::clicked, this, &TFSwap::BitBtn1Click);
@@ -97,12 +91,12 @@ void TFSwap::FormShow()
 {
     UpDown1->setValue(context().settings.Range);
     CaptionedDialog::FormShow();
-    Label1->setText(text(QStringLiteral("vCrossMultiplicatorsLbl")));
-    RadioButton1->setText(text(QStringLiteral("vCrossYesRadioBtnCaption")));
-    RadioButton2->setText(text(QStringLiteral("vCrossNoRadioBtnCaption")));
-    Label2->setText(text(QStringLiteral("vSmallestMultiplicatorLbl")));
-    Label3->setText(text(QStringLiteral("vSeeHelpFileLbl")));
-    BitBtn1->setText(QStringLiteral("OK"));
+    Label1->setText(text(u"vCrossMultiplicatorsLbl"_s));
+    RadioButton1->setText(text(u"vCrossYesRadioBtnCaption"_s));
+    RadioButton2->setText(text(u"vCrossNoRadioBtnCaption"_s));
+    Label2->setText(text(u"vSmallestMultiplicatorLbl"_s));
+    Label3->setText(text(u"vSeeHelpFileLbl"_s));
+    BitBtn1->setText(u"OK"_s);
     fitToWidth(420);
 }
 
@@ -119,11 +113,15 @@ void TFSwap::RadioButton2Click()
 void TFSwap::BitBtn1Click()
 {
     context().settings.Range = qint8(UpDown1->value());
-    m_windows.FStart->setSmallestMultiplicator(UpDown1->value());
-    if (m_windows.FCalculator->isVisible())
-        m_windows.FCalculator->restoreFocus();
+    emit smallestMultiplicatorChosen(UpDown1->value());
     if (isVisible())
         accept();
+}
+
+void TFSwap::applySmallestMultiplicator(int smallest)
+{
+    UpDown1->setValue(smallest);
+    BitBtn1Click();
 }
 
 // Escape closes the dialog the way its only button does.

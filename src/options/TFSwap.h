@@ -15,12 +15,22 @@ class TFSwap : public CaptionedDialog
     Q_OBJECT
 
 public:
-    explicit TFSwap(WindowSet &windows);
+    explicit TFSwap(AppContext &context);
 
-    // OK: the smallest multiplicator takes effect and the dialog closes. The
-    // start window also runs it at every activation, with the dialog hidden.
+    // OK: the smallest multiplicator takes effect and the dialog closes.
     void BitBtn1Click();
+    // Shows the smallest multiplicator and makes it take effect, as the
+    // start window does at every activation while the dialog is hidden.
+    void applySmallestMultiplicator(int smallest);
 
+signals:
+    void smallestMultiplicatorChosen(int smallest);
+
+protected:
+    void FormShow() override;
+    void reject() override;
+
+private:
     QLabel *Label1;
     QRadioButton *RadioButton1;
     QRadioButton *RadioButton2;
@@ -30,11 +40,6 @@ public:
     QLabel *Label3;
     QPushButton *BitBtn1;
 
-protected:
-    void FormShow() override;
-    void reject() override;
-
-private:
     void RadioButton1Click();
     void RadioButton2Click();
 };

@@ -1,43 +1,34 @@
 #include "TMakeBackGround.h"
 
+#include "NamedChild.h"
+
 #include <QCheckBox>
 #include <QFrame>
 #include <QPushButton>
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-template<typename Widget>
-Widget *named(Widget *widget, const QString &name)
-{
-    widget->setObjectName(name);
-    return widget;
-}
-
-} // namespace
-
-TMakeBackGround::TMakeBackGround(WindowSet &windows)
-    : CaptionedDialog(windows, u"MakeBackGround"_s, u"vMakeBackGroundCaption"_s)
+TMakeBackGround::TMakeBackGround(AppContext &context)
+    : CaptionedDialog(context, u"MakeBackGround"_s, u"vMakeBackGroundCaption"_s)
 {
     makeFixedDialog();
     setFixedSize(177, 152);
-    auto *frame = named(new QFrame(this), u"Panel1"_s);
+    auto *frame = makeNamed<QFrame>(this, u"Panel1"_s);
     frame->setGeometry(8, 8, 161, 104);
     frame->setFrameShape(QFrame::StyledPanel);
     frame->setFrameShadow(QFrame::Sunken);
 
-    BitBtn1 = named(new QPushButton(frame), u"BitBtn1"_s);
-    BitBtn2 = named(new QPushButton(frame), u"BitBtn2"_s);
-    BitBtn3 = named(new QPushButton(frame), u"BitBtn3"_s);
+    BitBtn1 = makeNamed<QPushButton>(frame, u"BitBtn1"_s);
+    BitBtn2 = makeNamed<QPushButton>(frame, u"BitBtn2"_s);
+    BitBtn3 = makeNamed<QPushButton>(frame, u"BitBtn3"_s);
     BitBtn1->setGeometry(8, 8, 145, 26);
     BitBtn2->setGeometry(30, 39, 123, 26);
     BitBtn3->setGeometry(8, 70, 145, 26);
     // At the left end of the middle colour's button, and usable while it is off.
-    CheckBox1 = named(new QCheckBox(frame), u"CheckBox1"_s);
+    CheckBox1 = makeNamed<QCheckBox>(frame, u"CheckBox1"_s);
     CheckBox1->setGeometry(10, 44, 16, 16);
     CheckBox1->setChecked(true);
-    BitBtn4 = named(new QPushButton(this), u"BitBtn4"_s);
+    BitBtn4 = makeNamed<QPushButton>(this, u"BitBtn4"_s);
     BitBtn4->setGeometry(51, 118, 75, 26);
     BitBtn4->setText(u"OK"_s);
     BitBtn4->setDefault(true);

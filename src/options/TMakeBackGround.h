@@ -14,7 +14,7 @@ class TMakeBackGround : public CaptionedDialog
     Q_OBJECT
 
 public:
-    explicit TMakeBackGround(WindowSet &windows);
+    explicit TMakeBackGround(AppContext &context);
 
     // Opens the window on the given background and returns it as designed.
     GradientSpec design(const GradientSpec &background);
@@ -24,13 +24,6 @@ public:
     void BitBtn3Click(); // end colour
     void CheckBox1Click();
 
-    QPushButton *BitBtn1;
-    QPushButton *BitBtn2;
-    QPushButton *BitBtn3;
-    QCheckBox *CheckBox1;
-    QPushButton *BitBtn4;
-    ColorDialog CD1;
-
 signals:
     void backgroundChanged(const GradientSpec &background);
 
@@ -38,6 +31,13 @@ protected:
     void FormShow() override;
 
 private:
+    QPushButton *BitBtn1;
+    QPushButton *BitBtn2;
+    QPushButton *BitBtn3;
+    QCheckBox *CheckBox1;
+    QPushButton *BitBtn4;
+    ColorDialog CD1;
+
     void chooseColor(int GradientSpec::*color);
     void applyDoubleGradient();
 

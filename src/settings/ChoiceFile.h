@@ -9,7 +9,9 @@
 // The saved choice of tables: one table number per line.
 namespace ChoiceFile {
 
-inline const QString RelativePath = QStringLiteral("sys/choices.txt");
+using namespace Qt::StringLiterals;
+
+inline const QString RelativePath = u"sys/choices.txt"_s;
 
 struct Choice
 {

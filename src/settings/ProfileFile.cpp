@@ -3,6 +3,8 @@
 #include "Cp1252.h"
 #include "TextLines.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 const QByteArray LineEnd("\r\n");
@@ -152,7 +154,7 @@ void ProfileFile::writeInteger(const QString &section, const QString &key, int v
 
 void ProfileFile::writeBool(const QString &section, const QString &key, bool value)
 {
-    writeString(section, key, value ? QStringLiteral("1") : QStringLiteral("0"));
+    writeString(section, key, value ? u"1"_s : u"0"_s);
 }
 
 SafeFile::Result ProfileFile::save() const

@@ -12,7 +12,9 @@ class ProfileFile;
 // What start-up reads from the settings file and what the quit writes back.
 namespace SettingsFile {
 
-inline const QString RelativePath = QStringLiteral("sys/multable.ini");
+using namespace Qt::StringLiterals;
+
+inline const QString RelativePath = u"sys/multable.ini"_s;
 
 // Everything the quit writes, gathered from the windows that hold it.
 struct QuitValues

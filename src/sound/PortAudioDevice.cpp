@@ -15,6 +15,8 @@
 #include <thread>
 #include <vector>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 void ignoreAlsaError(const char *, int, const char *, int, const char *, ...) {}
@@ -152,7 +154,7 @@ std::unique_ptr<AudioClip> PortAudioDevice::open(const QString &path, QString &e
     }
     if (info.channels < 1 || info.samplerate < 1) {
         sf_close(file);
-        errorText = QStringLiteral("The file holds no sound");
+        errorText = u"The file holds no sound"_s;
         return nullptr;
     }
     // Started here, on the caller's thread, never first from a background play.

@@ -5,12 +5,14 @@
 
 #include <QDir>
 
+using namespace Qt::StringLiterals;
+
 namespace SoundEntry {
 
 QString resolve(const QString &appDir, const QString &entry)
 {
     // The prefix is matched letter for letter: "AppDir\..." is a full path.
-    const QString path = entry.startsWith(QStringLiteral("appdir")) ? appDir + entry.mid(7) : entry;
+    const QString path = entry.startsWith(u"appdir"_s) ? appDir + entry.mid(7) : entry;
     return PathNames::findIgnoringCase(PathNames::fromStored(path));
 }
 
@@ -28,7 +30,7 @@ QString storedForm(const QString &appDir, const QString &file)
     if (!path.startsWith(folder, FileNameCase))
         return file;
     // Stored as the delivered sets are, with Windows separators.
-    return QStringLiteral("appdir\\") + path.mid(folder.size()).replace(u'/', u'\\');
+    return u"appdir\\"_s + path.mid(folder.size()).replace(u'/', u'\\');
 }
 
 bool isStorable(const QString &entry)

@@ -6,17 +6,19 @@
 #include <QDir>
 #include <QFileInfo>
 
+using namespace Qt::StringLiterals;
+
 bool SoundPlayer::open()
 {
     close();
     m_errorText.clear();
     const QFileInfo info(FileName);
     if (FileName.isEmpty()) {
-        m_errorText = QStringLiteral("No sound file given");
+        m_errorText = u"No sound file given"_s;
         return false;
     }
     if (info.exists() && !info.isFile()) {
-        m_errorText = QStringLiteral("%1 is not a sound file").arg(QDir::toNativeSeparators(FileName));
+        m_errorText = u"%1 is not a sound file"_s.arg(QDir::toNativeSeparators(FileName));
         return false;
     }
     m_clip = AudioSystem::device().open(FileName, m_errorText);

@@ -4,6 +4,8 @@
 #include "SoundEntry.h"
 #include "TextLines.h"
 
+using namespace Qt::StringLiterals;
+
 SoundSequence::SoundSequence()
     : m_entries(EntryCount)
 {
@@ -18,7 +20,7 @@ SoundSequence SoundSequence::defaults()
 
 QString SoundSequence::filePath(const QString &appDir, int number)
 {
-    return PathNames::findIgnoringCase(appDir + QStringLiteral("sys/Sound%1.txt").arg(number));
+    return PathNames::findIgnoringCase(appDir + u"sys/Sound%1.txt"_s.arg(number));
 }
 
 std::optional<SoundSequence> SoundSequence::load(const QString &path)

@@ -3,6 +3,8 @@
 #include "PathNames.h"
 #include "TextLines.h"
 
+using namespace Qt::StringLiterals;
+
 namespace SoundTitles {
 
 namespace {
@@ -18,15 +20,15 @@ QStringList merged(const QStringList &read, QStringList base)
 
 QStringList initialChoices()
 {
-    QStringList choices{QStringLiteral("Silence...")};
+    QStringList choices{u"Silence..."_s};
     for (int number = 1; number < ChoiceCount; ++number)
-        choices << QStringLiteral("Sound %1").arg(number);
+        choices << u"Sound %1"_s.arg(number);
     return choices;
 }
 
 QString choicesPath(const QString &appDir)
 {
-    return PathNames::findIgnoringCase(appDir + QStringLiteral("sys/SoundStr.txt"));
+    return PathNames::findIgnoringCase(appDir + u"sys/SoundStr.txt"_s);
 }
 
 std::optional<QStringList> loadChoices(const QString &path, const QStringList &current)
@@ -51,7 +53,7 @@ QStringList initialEventTitles()
 
 QString eventTitlesPath(const QString &appDir, const QString &languageCode)
 {
-    return PathNames::findIgnoringCase(appDir + QStringLiteral("sys/%1-soundevents.txt").arg(languageCode));
+    return PathNames::findIgnoringCase(appDir + u"sys/%1-soundevents.txt"_s.arg(languageCode));
 }
 
 std::optional<QStringList> loadEventTitles(const QString &path)

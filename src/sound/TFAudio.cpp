@@ -1,13 +1,14 @@
 #include "TFAudio.h"
 
+#include "AppContext.h"
+#include "EventSounds.h"
 #include "Messages.h"
+#include "NamedChild.h"
 #include "SoundEntry.h"
 #include "SoundTitles.h"
-#include "TFSound.h"
 #include "TMediaPlayer.h"
 #include "TextExcerpt.h"
 #include "TextLines.h"
-#include "WindowSet.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -34,13 +35,6 @@ constexpr int NarrowWidth = 427;
 constexpr int WideWidth = 634;
 constexpr int ClientHeight = 368;
 
-template<typename Widget>
-Widget *named(Widget *widget, const QString &name)
-{
-    widget->setObjectName(name);
-    return widget;
-}
-
 QString native(const QString &path)
 {
     return QDir::toNativeSeparators(path);
@@ -60,30 +54,32 @@ bool isSoundFile(const QFileInfo &file)
 
 } // namespace
 
-TFAudio::TFAudio(WindowSet &windows)
-    : CaptionedDialog(windows, u"FAudio"_s, u"vFAudioCaption"_s)
-    , Label8(named(new QLabel(this), u"Label8"_s))
-    , Edit1(named(new QLineEdit(this), u"Edit1"_s))
-    , Label9(named(new QLabel(this), u"Label9"_s))
-    , RadioGroup1(named(new QGroupBox(this), u"RadioGroup1"_s))
-    , Label2(named(new QLabel(this), u"Label2"_s))
-    , Label3(named(new QLabel(this), u"Label3"_s))
-    , MP3(named(new TMediaPlayer(this), u"MP3"_s))
-    , BitBtn1(named(new QPushButton(this), u"BitBtn1"_s))
-    , BitBtn2(named(new QPushButton(this), u"BitBtn2"_s))
-    , Panel1(named(new QFrame(this), u"Panel1"_s))
-    , GroupBox3(named(new QGroupBox(Panel1), u"GroupBox3"_s))
-    , DriveComboBox1(named(new QComboBox(GroupBox3), u"DriveComboBox1"_s))
-    , Label1(named(new QLabel(GroupBox3), u"Label1"_s))
-    , DirectoryListBox1(named(new QTreeView(GroupBox3), u"DirectoryListBox1"_s))
-    , Label7(named(new QLabel(GroupBox3), u"Label7"_s))
-    , FileListBox1(named(new QListWidget(GroupBox3), u"FileListBox1"_s))
-    , MP2(named(new TMediaPlayer(GroupBox3), u"MP2"_s))
-    , BitBtn4(named(new QPushButton(GroupBox3), u"BitBtn4"_s))
-    , BitBtn3(named(new QPushButton(GroupBox3), u"BitBtn3"_s))
+TFAudio::TFAudio(AppContext &context, EventSounds &sounds)
+    : CaptionedDialog(context, u"FAudio"_s, u"vFAudioCaption"_s)
+    , Label8(makeNamed<QLabel>(this, u"Label8"_s))
+    , Edit1(makeNamed<QLineEdit>(this, u"Edit1"_s))
+    , Label9(makeNamed<QLabel>(this, u"Label9"_s))
+    , RadioGroup1(makeNamed<QGroupBox>(this, u"RadioGroup1"_s))
+    , Label2(makeNamed<QLabel>(this, u"Label2"_s))
+    , Label3(makeNamed<QLabel>(this, u"Label3"_s))
+    , MP3(makeNamed<TMediaPlayer>(this, u"MP3"_s))
+    , BitBtn1(makeNamed<QPushButton>(this, u"BitBtn1"_s))
+    , BitBtn2(makeNamed<QPushButton>(this, u"BitBtn2"_s))
+    , Panel1(makeNamed<QFrame>(this, u"Panel1"_s))
+    , GroupBox3(makeNamed<QGroupBox>(Panel1, u"GroupBox3"_s))
+    , DriveComboBox1(makeNamed<QComboBox>(GroupBox3, u"DriveComboBox1"_s))
+    , Label1(makeNamed<QLabel>(GroupBox3, u"Label1"_s))
+    , DirectoryListBox1(makeNamed<QTreeView>(GroupBox3, u"DirectoryListBox1"_s))
+    , Label7(makeNamed<QLabel>(GroupBox3, u"Label7"_s))
+    , FileListBox1(makeNamed<QListWidget>(GroupBox3, u"FileListBox1"_s))
+    , MP2(named(new TMediaPlayer(sounds.player, GroupBox3), u"MP2"_s))
+    , BitBtn4(makeNamed<QPushButton>(GroupBox3, u"BitBtn4"_s))
+    , BitBtn3(makeNamed<QPushButton>(GroupBox3, u"BitBtn3"_s))
+    , m_sounds(sounds)
     , m_events(new QButtonGroup(this))
     , m_folders(new QFileSystemModel(this))
     , m_eventTitles(SoundTitles::initialEventTitles())
+    , m_setTitles(SoundTitles::initialChoices())
 {
     makeFixedDialog();
     buildEditor();
@@ -94,8 +90,8 @@ TFAudio::TFAudio(WindowSet &windows)
     // Nothing is reported while the program starts: a missing list shows its
     // error as soon as the window or the set is used.
     loadEventTitles(false);
-    if (const int number = context().settings.Bouton; number != 0)
-        loadSequence(number);
+    if (const int number = context.settings.Bouton; number != 0)
+        sounds.loadSequence(number);
 }
 
 void TFAudio::buildEditor()
@@ -110,7 +106,7 @@ void TFAudio::buildEditor()
 
     RadioGroup1->setGeometry(10, 42, 407, 140);
     for (int i = 0; i < SoundSequence::EntryCount; ++i) {
-        auto *event = named(new QRadioButton(RadioGroup1), u"Event%1"_s.arg(i + 1));
+        auto *event = makeNamed<QRadioButton>(RadioGroup1, u"Event%1"_s.arg(i + 1));
         // Two columns, filled column by column.
         event->setGeometry(10 + (i / 4) * 198, 22 + (i % 4) * 28, 194, 24);
         m_events->addButton(event, i);
@@ -184,18 +180,21 @@ void TFAudio::buildBrowser()
     connect(BitBtn3, &QPushButton::clicked, this, &TFAudio::BitBtn3Click);
 }
 
-bool TFAudio::loadSequence(int number)
+void TFAudio::showSoundSet(int number, const QStringList &titles)
 {
-    FileName = SoundSequence::filePath(context().AppDir, number);
-    return reloadSequence();
+    m_setNumber = number;
+    m_setTitles = titles;
 }
 
-bool TFAudio::reloadSequence()
+QString TFAudio::setTitle() const
 {
-    const std::optional<SoundSequence> loaded = SoundSequence::load(FileName);
-    if (loaded)
-        ListBox1 = *loaded;
-    return loaded.has_value();
+    return m_setTitles.value(m_setNumber);
+}
+
+void TFAudio::stopPlayers()
+{
+    MP2->player.close();
+    MP3->player.close();
 }
 
 QString TFAudio::selectedFile() const
@@ -245,13 +244,13 @@ void TFAudio::FormShow()
 void TFAudio::FormActivate()
 {
     Changed = false;
-    const QString title = m_windows.FSound->selectedTitle();
+    const QString title = setTitle();
     RadioGroup1->setTitle(text(u"vRadioGroupCaption"_s) + u" \""_s + title + u"\" "_s);
     Events[0]->setChecked(true);
     RadioGroup1Click(0);
     Edit1->setText(title);
     // A file that can't be read was reported when the set was loaded.
-    reloadSequence();
+    m_sounds.reloadSequence();
     showEntry(0);
     GroupBox3->setTitle(eventTitle(0));
     selectFirstFile();
@@ -259,7 +258,7 @@ void TFAudio::FormActivate()
 
 void TFAudio::showEntry(int index)
 {
-    const QString path = ListBox1.resolved(index, context().AppDir);
+    const QString path = m_sounds.ListBox1.resolved(index, context().AppDir);
     Label3->setText(native(path));
     MP3->player.FileName = path;
 }
@@ -278,7 +277,8 @@ void TFAudio::Edit1Exit()
         u"%1 \"%2\""_s.arg(orFrench(text(u"vCustomizeCaption"_s), u"Personnalisation de"_s), title));
     RadioGroup1->setTitle(
         u" %1 \"%2\" "_s.arg(orFrench(text(u"vEventsForCaption"_s), u"\u00c9v\u00e9nements pour"_s), title));
-    m_windows.FSound->setSelectedTitle(title);
+    m_setTitles[m_setNumber] = title;
+    emit titleEdited(title);
     repaint();
 }
 
@@ -375,20 +375,19 @@ void TFAudio::BitBtn4Click()
     }
     Changed = true;
     const int event = selectedEvent();
-    ListBox1.setEntry(event, stored);
+    m_sounds.ListBox1.setEntry(event, stored);
     showEntry(event);
 }
 
 void TFAudio::BitBtn2Click()
 {
     if (Changed) {
-        const QString question = u"\"%1\" %2"_s.arg(
-            TextExcerpt::shortened(m_windows.FSound->selectedTitle()), text(u"vChangedMessageDlg"_s));
+        const QString question = u"\"%1\" %2"_s.arg(TextExcerpt::shortened(setTitle()), text(u"vChangedMessageDlg"_s));
         if (Messages::ask(question))
-            Messages::showFailure(ListBox1.save(FileName), FileName);
+            Messages::showFailure(m_sounds.ListBox1.save(m_sounds.FileName), m_sounds.FileName);
     }
     const QString titles = SoundTitles::choicesPath(context().AppDir);
-    Messages::showFailure(TextLines::write(titles, m_windows.FSound->choices()), titles);
+    Messages::showFailure(TextLines::write(titles, m_setTitles), titles);
     BitBtn3Click();
     accept();
 }

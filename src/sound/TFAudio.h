@@ -5,6 +5,7 @@
 
 #include <array>
 
+class EventSounds;
 class QButtonGroup;
 class QComboBox;
 class QFileSystemModel;
@@ -19,24 +20,21 @@ class QTreeView;
 class TMediaPlayer;
 
 // The sound set editor: the current set's title and the sound file of each
-// of its eight events, chosen in a file browser. It also owns the program's
-// two players: MP2, which sounds every event and previews the browser's
-// files, and MP3, which plays the file of the selected event.
+// of its eight events, chosen in a file browser. Its two players are MP2,
+// which previews the browser's files with the player that sounds every
+// event, and MP3, which plays the file of the selected event.
 class TFAudio : public CaptionedDialog
 {
     Q_OBJECT
 
 public:
-    explicit TFAudio(WindowSet &windows);
+    TFAudio(AppContext &context, EventSounds &sounds);
 
-    // The current set: FileName becomes the file of set n and ListBox1 its
-    // entries. False, and the entries unchanged, when it can't be read.
-    bool loadSequence(int number);
-    bool reloadSequence();
-
-    // The file selected in the browser, empty when none is.
-    QString selectedFile() const;
-    int selectedEvent() const;
+    // The set the sound options have chosen, among the titles of Silence and
+    // the five sets.
+    void showSoundSet(int number, const QStringList &titles);
+    // Both players stop and close their files.
+    void stopPlayers();
 
     void FormActivate();
     void RadioGroup1Click(int index);
@@ -49,11 +47,20 @@ public:
     void FileListBox1Change();
     void FileListBox1DblClick();
 
-    // The current sequence list and the file it came from.
-    SoundSequence ListBox1;
-    QString FileName;
     bool Changed = false;
 
+signals:
+    void titleEdited(const QString &title);
+
+protected:
+    void FormShow() override;
+    // Escape closes the browser; OK is the pupil's only way out, and a close
+    // box that a window manager draws all the same does what OK does.
+    void keyPressEvent(QKeyEvent *event) override;
+    void reject() override;
+    void done(int result) override;
+
+private:
     QLabel *Label8;
     QLineEdit *Edit1;
     QLabel *Label9;
@@ -76,24 +83,22 @@ public:
     QPushButton *BitBtn4;
     QPushButton *BitBtn3;
 
-protected:
-    void FormShow() override;
-    // Escape closes the browser; OK is the pupil's only way out, and a close
-    // box that a window manager draws all the same does what OK does.
-    void keyPressEvent(QKeyEvent *event) override;
-    void reject() override;
-    void done(int result) override;
-
-private:
     void watchFolders();
     void buildEditor();
     void buildBrowser();
     void loadEventTitles(bool reportFailure);
     QString eventTitle(int index) const;
+    QString setTitle() const;
+    // The file selected in the browser, empty when none is.
+    QString selectedFile() const;
+    int selectedEvent() const;
     void showEntry(int index);
     void selectFirstFile();
 
+    EventSounds &m_sounds;
     QButtonGroup *m_events;
     QFileSystemModel *m_folders;
     QStringList m_eventTitles;
+    QStringList m_setTitles;
+    int m_setNumber = 0;
 };

@@ -1,18 +1,16 @@
 #include "TFSound.h"
 
+#include "AppContext.h"
 #include "AudioDevice.h"
 #include "AudioSystem.h"
+#include "EventSounds.h"
 #include "Messages.h"
-#include "PathNames.h"
+#include "NamedChild.h"
 #include "SoundSequence.h"
 #include "SoundTitles.h"
 #include "TFAudio.h"
-#include "TFCalculator.h"
 #include "TFSoundTest.h"
-#include "TFStart.h"
-#include "TMediaPlayer.h"
 #include "TextExcerpt.h"
-#include "WindowSet.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -41,31 +39,24 @@ QString escaped(QString text)
 
 } // namespace
 
-TFSound::TFSound(WindowSet &windows)
-    : CaptionedDialog(windows, u"FSound"_s, u"vFSoundCaption"_s)
-    , RadioGroup1(new QGroupBox(this))
-    , BitBtn8(new QPushButton(this))
-    , BitBtn3(new QPushButton(this))
-    , Label1(new QLabel(this))
-    , BitBtn1(new QPushButton(this))
-    , PB(new QProgressBar(this))
-    , Label2(new QLabel(this))
+TFSound::TFSound(AppContext &context, EventSounds &sounds)
+    : CaptionedDialog(context, u"FSound"_s, u"vFSoundCaption"_s)
+    , RadioGroup1(makeNamed<QGroupBox>(this, u"RadioGroup1"_s))
+    , BitBtn8(makeNamed<QPushButton>(this, u"BitBtn8"_s))
+    , BitBtn3(makeNamed<QPushButton>(this, u"BitBtn3"_s))
+    , Label1(makeNamed<QLabel>(this, u"Label1"_s))
+    , BitBtn1(makeNamed<QPushButton>(this, u"BitBtn1"_s))
+    , PB(makeNamed<QProgressBar>(this, u"PB"_s))
+    , Label2(makeNamed<QLabel>(this, u"Label2"_s))
+    , m_sounds(sounds)
     , m_group(new QButtonGroup(this))
     , m_choices(SoundTitles::initialChoices())
 {
     makeFixedDialog();
-    RadioGroup1->setObjectName(u"RadioGroup1"_s);
-    BitBtn8->setObjectName(u"BitBtn8"_s);
-    BitBtn3->setObjectName(u"BitBtn3"_s);
-    Label1->setObjectName(u"Label1"_s);
-    BitBtn1->setObjectName(u"BitBtn1"_s);
-    PB->setObjectName(u"PB"_s);
-    Label2->setObjectName(u"Label2"_s);
 
     RadioGroup1->setGeometry(10, 8, 280, 112);
     for (int i = 0; i < SoundTitles::ChoiceCount; ++i) {
-        auto *choice = new QRadioButton(RadioGroup1);
-        choice->setObjectName(u"Choice%1"_s.arg(i));
+        auto *choice = makeNamed<QRadioButton>(RadioGroup1, u"Choice%1"_s.arg(i));
         // Two columns, filled column by column.
         choice->setGeometry(12 + (i / 3) * 134, 24 + (i % 3) * 28, 128, 24);
         m_group->addButton(choice, i);
@@ -91,8 +82,10 @@ TFSound::TFSound(WindowSet &windows)
     setFixedSize(504, 170);
 
     connect(m_group, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
-        if (checked)
-            RadioGroup1Click(id);
+        if (!checked)
+            return;
+        emit soundSetChosen(id, m_choices);
+        RadioGroup1Click(id);
     });
     connect(BitBtn8, &QPushButton::clicked, this, &TFSound::BitBtn8Click);
     connect(BitBtn3, &QPushButton::clicked, this, &TFSound::BitBtn3Click);
@@ -100,21 +93,18 @@ TFSound::TFSound(WindowSet &windows)
     LoadCaptions();
 }
 
-SoundPlayer &TFSound::sharedPlayer() const
-{
-    return m_windows.FAudio->MP2->player;
-}
-
 void TFSound::closePlayers() const
 {
-    m_windows.FAudio->MP2->player.close();
-    m_windows.FAudio->MP3->player.close();
+    m_sounds.player.close();
+    if (m_dialogs.editor)
+        m_dialogs.editor->stopPlayers();
 }
 
 void TFSound::setChoiceTexts()
 {
     for (int i = 0; i < SoundTitles::ChoiceCount; ++i)
         Choices[size_t(i)]->setText(escaped(m_choices.value(i)));
+    emit soundSetChosen(selectedSequence(), m_choices);
 }
 
 void TFSound::selectSequence(int number)
@@ -165,17 +155,17 @@ void TFSound::reportOnce(const QString &message)
 
 bool TFSound::loadCurrentList(int number, bool reportFailure)
 {
-    if (m_windows.FAudio->loadSequence(number))
+    if (m_sounds.loadSequence(number))
         return true;
     if (reportFailure)
-        reportOnce(u"Cannot open file %1"_s.arg(native(m_windows.FAudio->FileName)));
+        reportOnce(u"Cannot open file %1"_s.arg(native(m_sounds.FileName)));
     return false;
 }
 
 void TFSound::saveCurrentList(int number)
 {
     const QString path = SoundSequence::filePath(context().AppDir, number);
-    const SafeFile::Result result = m_windows.FAudio->ListBox1.save(path);
+    const SafeFile::Result result = m_sounds.ListBox1.save(path);
     if (result != SafeFile::Result::Written)
         reportOnce(SafeFile::failureText(result, path));
 }
@@ -184,7 +174,7 @@ void TFSound::saveCurrentList(int number)
 // set, and the set put back to the default sound.
 void TFSound::resetToDefaults(int number, const QString &lastSentence)
 {
-    m_windows.FAudio->ListBox1 = SoundSequence::defaults();
+    m_sounds.ListBox1 = SoundSequence::defaults();
     if (!m_resetSets.contains(number))
         Messages::show(u"Problem: file(s) not found! Please edit sequence \"%1\" now.\r\n%2"_s
                            .arg(TextExcerpt::shortened(selectedTitle()), lastSentence));
@@ -199,12 +189,12 @@ bool TFSound::CheckSequence(int number)
     BitBtn1->setEnabled(false);
     Label1->hide();
     const QString appDir = context().AppDir;
-    SoundSequence &list = m_windows.FAudio->ListBox1;
+    SoundSequence &list = m_sounds.ListBox1;
     const bool loaded = loadCurrentList(number, true);
     bool repaired = false;
     if (loaded) {
         showProgress(u"Testing..."_s);
-        SoundPlayer &player = sharedPlayer();
+        SoundPlayer &player = m_sounds.player;
         for (int i = 0; i < SoundSequence::EntryCount; ++i) {
             player.FileName = list.resolved(i, appDir);
             if (!player.open() && list.entry(i) != SoundSequence::DefaultEntry) {
@@ -233,11 +223,6 @@ bool TFSound::CheckSequence(int number)
     return loaded;
 }
 
-bool TFSound::soundWorkSkipped() const
-{
-    return context().settings.Bouton == 0 || !AudioSystem::isInstalled();
-}
-
 void TFSound::startWindowShowStep()
 {
     // A program given no audio device (tests of other windows) neither
@@ -255,15 +240,13 @@ void TFSound::startWindowShowStep()
     if (settings.Bouton == 0 || m_checkFailed)
         return;
 
-    TFStart *start = m_windows.FStart;
     const int number = selectedSequence();
     bool ok = loadCurrentList(number, false);
-    if (ok && start->StartupSoundPending) {
-        ok = sharedPlayer().playFileToEnd(
-            m_windows.FAudio->ListBox1.resolved(0, context().AppDir));
-        sharedPlayer().close();
+    if (ok && context().StartupSoundPending) {
+        ok = m_sounds.player.playFileToEnd(m_sounds.ListBox1.resolved(0, context().AppDir));
+        m_sounds.player.close();
         if (ok)
-            start->StartupSoundPending = false;
+            context().StartupSoundPending = false;
     }
     if (!ok) {
         settings.Bouton = qint8(number);
@@ -271,46 +254,43 @@ void TFSound::startWindowShowStep()
     }
 }
 
-void TFSound::startWindowActivationStep()
+void TFSound::startWindowActivationStep(QWidget *startWindow)
 {
-    if (soundWorkSkipped())
+    if (m_sounds.soundWorkSkipped())
         return;
     TestAudio();
-    if (m_windows.FStart->StartupSoundPending)
-        TestSoundFiles();
+    if (context().StartupSoundPending)
+        TestSoundFiles(startWindow);
 }
 
 void TFSound::TestAudio()
 {
     if (AudioSystem::device().outputDeviceCount() > 0)
         return;
-    m_windows.FCalculator->BitBtn8->setEnabled(false);
+    emit audioDeviceMissing();
     Messages::show(u"No audio device on this system !"_s);
     context().settings.Bouton = 0;
 }
 
-void TFSound::TestSoundFiles()
+void TFSound::TestSoundFiles(QWidget *startWindow)
 {
     QCoreApplication::processEvents();
     AppSettings &settings = context().settings;
     selectSequence(settings.Bouton);
     closePlayers();
-    TFStart *start = m_windows.FStart;
     if (settings.Bouton != 0) {
-        start->repaint();
+        startWindow->repaint();
         const int number = selectedSequence();
         const QString appDir = context().AppDir;
-        TFSoundTest *progress = m_windows.FSoundTest;
+        TFSoundTest *progress = m_dialogs.progress;
         const bool loaded = loadCurrentList(number, false);
-        if (loaded && start->StartupSoundPending) {
-            SoundSequence &list = m_windows.FAudio->ListBox1;
-            SoundPlayer &player = sharedPlayer();
-            progress->PB1->setValue(0);
-            progress->show();
+        if (loaded && context().StartupSoundPending) {
+            SoundSequence &list = m_sounds.ListBox1;
+            SoundPlayer &player = m_sounds.player;
+            progress->begin();
             for (int i = 0; i < SoundSequence::EntryCount; ++i) {
                 player.FileName = list.resolved(i, appDir);
-                progress->PB1->setValue(i + 1);
-                progress->repaint();
+                progress->showChecked(i + 1);
                 // Kept in memory only: the file is repaired when the set is
                 // next chosen in the sound options.
                 if (!player.open())
@@ -318,54 +298,16 @@ void TFSound::TestSoundFiles()
                 player.close();
             }
             progress->close();
-            start->repaint();
+            startWindow->repaint();
         }
         if (!loaded) {
             progress->close();
             settings.Bouton = qint8(number);
             resetToDefaults(number, u"This sequence has been reset to sound defaults."_s);
-            start->repaint();
+            startWindow->repaint();
         }
     }
-    start->StartupSoundPending = true;
-}
-
-bool TFSound::playToEnd(SoundEvent event)
-{
-    if (soundWorkSkipped())
-        return true;
-    const int index = static_cast<int>(event) - 1;
-    const QString path = m_windows.FAudio->ListBox1.resolved(index, context().AppDir);
-    SoundPlayer &player = sharedPlayer();
-    if (player.playFileToEnd(path))
-        return true;
-    if (event != SoundEvent::StartDrill)
-        reportPlayFailure(path);
-    return false;
-}
-
-void TFSound::MakeSound(SoundEvent event)
-{
-    playToEnd(event);
-}
-
-// One message per run; the pupil is not interrupted at every answer.
-void TFSound::reportPlayFailure(const QString &path)
-{
-    if (m_playFailureReported)
-        return;
-    m_playFailureReported = true;
-    Messages::show(u"Sound problem...\r\n%1\r\n%2"_s.arg(TextExcerpt::shortened(native(path)),
-                                                         sharedPlayer().errorText()));
-}
-
-void TFSound::playDefaultSound()
-{
-    if (soundWorkSkipped())
-        return;
-    m_background.FileName = PathNames::findIgnoringCase(context().path(u"Default.wav"_s));
-    if (m_background.open())
-        m_background.play();
+    context().StartupSoundPending = true;
 }
 
 void TFSound::FormShow()
@@ -392,7 +334,7 @@ void TFSound::FormActivate()
     const bool soundOn = selectedSequence() != 0;
     BitBtn8->setEnabled(soundOn);
     BitBtn3->setEnabled(soundOn);
-    m_windows.FCalculator->showSoundPicture(soundOn);
+    emit soundSwitched(soundOn);
     Label1->setVisible(!soundOn);
 }
 
@@ -431,19 +373,17 @@ void TFSound::BitBtn8Click()
         control->setEnabled(false);
     showProgress(u"Playing..."_s);
     const QString appDir = context().AppDir;
-    TFAudio *editor = m_windows.FAudio;
     for (int i = 0; i < SoundSequence::EntryCount; ++i) {
-        editor->MP3->player.close();
+        closePlayers();
         // A sound that can't be played is passed over in silence.
-        sharedPlayer().playFileToEnd(editor->ListBox1.resolved(i, appDir));
+        m_sounds.player.playFileToEnd(m_sounds.ListBox1.resolved(i, appDir));
         PB->setValue(i + 1);
         PB->repaint();
     }
-    sharedPlayer().close();
+    m_sounds.player.close();
     for (QWidget *control : controls)
         control->setEnabled(true);
     hideProgress();
-    sharedPlayer().FileName = editor->selectedFile();
 }
 
 void TFSound::BitBtn3Click()
@@ -451,22 +391,21 @@ void TFSound::BitBtn3Click()
     closePlayers();
     const int number = context().settings.Bouton;
     if (!loadCurrentList(number, true))
-        m_windows.FAudio->ListBox1 = SoundSequence::defaults();
-    m_windows.FAudio->exec();
+        m_sounds.ListBox1 = SoundSequence::defaults();
+    if (m_dialogs.editor)
+        m_dialogs.editor->exec();
 }
 
 void TFSound::BitBtn1Click()
 {
     AppSettings &settings = context().settings;
     settings.Bouton = qint8(selectedSequence());
-    if (settings.Bouton != 0) {
+    // The picture follows the pupil's choice, even when the device is missing.
+    const bool soundOn = settings.Bouton != 0;
+    if (soundOn)
         TestAudio();
-        m_windows.FCalculator->showSoundPicture(true);
-    } else {
-        m_windows.FCalculator->showSoundPicture(false);
-    }
+    emit soundSwitched(soundOn);
     if (settings.Bouton != 0)
         loadCurrentList(settings.Bouton, true);
-    m_windows.FCalculator->restoreFocus();
     accept();
 }

@@ -1,47 +1,49 @@
 #pragma once
 
 #include "CaptionedDialog.h"
-#include "SoundEvent.h"
-#include "SoundPlayer.h"
 
 #include <QSet>
 
 #include <array>
 
+class EventSounds;
 class QButtonGroup;
 class QGroupBox;
 class QLabel;
 class QProgressBar;
 class QPushButton;
 class QRadioButton;
+class TFAudio;
+class TFSoundTest;
 
 // The sound options: Silence or one of five sound sets, and the sounds of
 // the program's events from the chosen set. Besides its window it holds the
 // sound duties of the start window: checking the chosen set and the audio
-// device, and the entering, starting and quitting sounds.
+// device, and the entering sound.
 class TFSound : public CaptionedDialog
 {
     Q_OBJECT
 
 public:
-    explicit TFSound(WindowSet &windows);
+    // The windows the sound options open; one not made (in a test) is not
+    // opened.
+    struct Dialogs
+    {
+        TFAudio *editor = nullptr;
+        TFSoundTest *progress = nullptr;
+    };
 
-    // The start window's sound duties when it is shown and activated.
+    TFSound(AppContext &context, EventSounds &sounds);
+
+    void setDialogs(const Dialogs &dialogs) { m_dialogs = dialogs; }
+
+    // The start window's sound duties when it is shown and activated; the
+    // start window is drawn again after a long check or a message.
     void startWindowShowStep();
-    void startWindowActivationStep();
-
-    // Plays an event of the current set to its end; false when it failed.
-    // A failure is reported once per run, except the start button's, which
-    // the start window reports itself.
-    bool playToEnd(SoundEvent event);
-    void MakeSound(SoundEvent event);
-
-    // The short sound of mental mode: the program's default sound, without
-    // waiting for its end; silent when it can't be played.
-    void playDefaultSound();
+    void startWindowActivationStep(QWidget *startWindow);
 
     void TestAudio();
-    void TestSoundFiles();
+    void TestSoundFiles(QWidget *startWindow);
     // Checks set n, replacing unplayable entries by the default sound, and
     // makes it current. False when its file could not be read.
     bool CheckSequence(int number);
@@ -60,14 +62,12 @@ public:
     void BitBtn3Click();
     void BitBtn1Click();
 
-    QGroupBox *RadioGroup1;
-    std::array<QRadioButton *, 6> Choices;
-    QPushButton *BitBtn8;
-    QPushButton *BitBtn3;
-    QLabel *Label1;
-    QPushButton *BitBtn1;
-    QProgressBar *PB;
-    QLabel *Label2;
+signals:
+    // The set chosen and the titles of Silence and the five sets.
+    void soundSetChosen(int number, const QStringList &titles);
+    // Shown or confirmed: a sound set is on, or Silence.
+    void soundSwitched(bool soundOn);
+    void audioDeviceMissing();
 
 protected:
     void FormShow() override;
@@ -77,9 +77,15 @@ protected:
     void reject() override;
 
 private:
-    // Silence, or no audio device given to the program.
-    bool soundWorkSkipped() const;
-    SoundPlayer &sharedPlayer() const;
+    QGroupBox *RadioGroup1;
+    std::array<QRadioButton *, 6> Choices;
+    QPushButton *BitBtn8;
+    QPushButton *BitBtn3;
+    QLabel *Label1;
+    QPushButton *BitBtn1;
+    QProgressBar *PB;
+    QLabel *Label2;
+
     void closePlayers() const;
     void setChoiceTexts();
     void showProgress(const QString &status);
@@ -88,13 +94,12 @@ private:
     bool loadCurrentList(int number, bool reportFailure);
     void saveCurrentList(int number);
     void resetToDefaults(int number, const QString &lastSentence);
-    void reportPlayFailure(const QString &path);
 
+    EventSounds &m_sounds;
+    Dialogs m_dialogs;
     QButtonGroup *m_group;
     QStringList m_choices;
-    SoundPlayer m_background;
     bool m_checkFailed = false;
-    bool m_playFailureReported = false;
     QSet<QString> m_reported;
     QSet<int> m_resetSets;
 };

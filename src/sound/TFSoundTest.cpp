@@ -1,5 +1,6 @@
 #include "TFSoundTest.h"
 
+#include "NamedChild.h"
 #include "SoundSequence.h"
 
 #include <QGuiApplication>
@@ -7,13 +8,14 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-TFSoundTest::TFSoundTest(WindowSet &)
+using namespace Qt::StringLiterals;
+
+TFSoundTest::TFSoundTest()
     : QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
-    , PB1(new QProgressBar(this))
+    , PB1(makeNamed<QProgressBar>(this, u"PB1"_s))
 {
-    setObjectName(QStringLiteral("FSoundTest"));
-    PB1->setObjectName(QStringLiteral("PB1"));
-    setWindowTitle(QStringLiteral("Testing..."));
+    setObjectName(u"FSoundTest"_s);
+    setWindowTitle(u"Testing..."_s);
     PB1->setRange(0, SoundSequence::EntryCount);
     PB1->setTextVisible(false);
     setCursor(Qt::WaitCursor);
@@ -23,4 +25,16 @@ TFSoundTest::TFSoundTest(WindowSet &)
     setFixedSize(260, 48);
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
+}
+
+void TFSoundTest::begin()
+{
+    PB1->setValue(0);
+    show();
+}
+
+void TFSoundTest::showChecked(int count)
+{
+    PB1->setValue(count);
+    repaint();
 }

@@ -3,7 +3,6 @@
 #include <QWidget>
 
 class QProgressBar;
-class WindowSet;
 
 // The small progress window shown while the sound files of the current set
 // are checked at start-up.
@@ -12,7 +11,13 @@ class TFSoundTest : public QWidget
     Q_OBJECT
 
 public:
-    explicit TFSoundTest(WindowSet &windows);
+    TFSoundTest();
 
+    // Shows the window with no file checked yet.
+    void begin();
+    // Shows how many of the set's files have been checked.
+    void showChecked(int count);
+
+private:
     QProgressBar *PB1;
 };

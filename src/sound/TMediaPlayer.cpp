@@ -2,17 +2,24 @@
 
 #include "Artwork.h"
 #include "Messages.h"
+#include "NamedChild.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
 
+using namespace Qt::StringLiterals;
+
 TMediaPlayer::TMediaPlayer(QWidget *parent)
-    : QWidget(parent)
-    , PlayButton(new QPushButton(this))
-    , StopButton(new QPushButton(this))
+    : TMediaPlayer(m_ownPlayer, parent)
 {
-    PlayButton->setObjectName(QStringLiteral("PlayButton"));
-    StopButton->setObjectName(QStringLiteral("StopButton"));
+}
+
+TMediaPlayer::TMediaPlayer(SoundPlayer &shared, QWidget *parent)
+    : QWidget(parent)
+    , player(shared)
+    , PlayButton(makeNamed<QPushButton>(this, u"PlayButton"_s))
+    , StopButton(makeNamed<QPushButton>(this, u"StopButton"_s))
+{
     PlayButton->setIcon(Artwork::playSymbol(16));
     StopButton->setIcon(Artwork::stopSymbol(16));
     for (QPushButton *button : {PlayButton, StopButton}) {

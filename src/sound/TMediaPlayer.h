@@ -15,12 +15,19 @@ class TMediaPlayer : public QWidget
     Q_OBJECT
 
 public:
+    // Plays with a player of its own.
     explicit TMediaPlayer(QWidget *parent = nullptr);
+    // Plays with a player it shares with the rest of the program.
+    TMediaPlayer(SoundPlayer &shared, QWidget *parent);
 
     void PlayClick();
     void StopClick();
 
-    SoundPlayer player;
+private:
+    SoundPlayer m_ownPlayer; // before player, which may refer to it
+
+public:
+    SoundPlayer &player;
     QPushButton *PlayButton;
     QPushButton *StopButton;
 

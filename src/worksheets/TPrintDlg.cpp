@@ -1,7 +1,9 @@
 #include "TPrintDlg.h"
 
-TPrintDlg::TPrintDlg(WindowSet &windows)
-    : CaptionedDialog(windows, QStringLiteral("PrintDlg"), QStringLiteral("vPrintDlgCaption"))
+using namespace Qt::StringLiterals;
+
+TPrintDlg::TPrintDlg(AppContext &context)
+    : CaptionedDialog(context, u"PrintDlg"_s, u"vPrintDlgCaption"_s)
 {
     LoadCaptions();
 }

@@ -7,5 +7,5 @@ class TPrintDlg : public CaptionedDialog
     Q_OBJECT
 
 public:
-    explicit TPrintDlg(WindowSet &windows);
+    explicit TPrintDlg(AppContext &context);
 };

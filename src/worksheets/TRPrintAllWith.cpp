@@ -1,6 +1,8 @@
 #include "TRPrintAllWith.h"
 
-TRPrintAllWith::TRPrintAllWith(WindowSet &)
+using namespace Qt::StringLiterals;
+
+TRPrintAllWith::TRPrintAllWith()
 {
-    setWindowTitle(QStringLiteral("Numerillo - tables with answers"));
+    setWindowTitle(u"Numerillo - tables with answers"_s);
 }

@@ -2,12 +2,10 @@
 
 #include <QWidget>
 
-class WindowSet;
-
 class TRPrintAllWith : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit TRPrintAllWith(WindowSet &windows);
+    TRPrintAllWith();
 };

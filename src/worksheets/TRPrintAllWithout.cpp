@@ -1,6 +1,8 @@
 #include "TRPrintAllWithout.h"
 
-TRPrintAllWithout::TRPrintAllWithout(WindowSet &)
+using namespace Qt::StringLiterals;
+
+TRPrintAllWithout::TRPrintAllWithout()
 {
-    setWindowTitle(QStringLiteral("Numerillo - tables without answers"));
+    setWindowTitle(u"Numerillo - tables without answers"_s);
 }

@@ -1,6 +1,8 @@
 #include "TRPrintGrid.h"
 
-TRPrintGrid::TRPrintGrid(WindowSet &)
+using namespace Qt::StringLiterals;
+
+TRPrintGrid::TRPrintGrid()
 {
-    setWindowTitle(QStringLiteral("Numerillo - multiplication grid"));
+    setWindowTitle(u"Numerillo - multiplication grid"_s);
 }

@@ -2,12 +2,10 @@
 
 #include <QWidget>
 
-class WindowSet;
-
 class TRPrintGrid : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit TRPrintGrid(WindowSet &windows);
+    TRPrintGrid();
 };

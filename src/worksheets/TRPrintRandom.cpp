@@ -1,6 +1,8 @@
 #include "TRPrintRandom.h"
 
-TRPrintRandom::TRPrintRandom(WindowSet &)
+using namespace Qt::StringLiterals;
+
+TRPrintRandom::TRPrintRandom()
 {
-    setWindowTitle(QStringLiteral("Numerillo - random operations"));
+    setWindowTitle(u"Numerillo - random operations"_s);
 }

@@ -2,12 +2,10 @@
 
 #include <QWidget>
 
-class WindowSet;
-
 class TRPrintRandom : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit TRPrintRandom(WindowSet &windows);
+    TRPrintRandom();
 };

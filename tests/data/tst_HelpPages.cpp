@@ -17,13 +17,15 @@
 #include <QTextBrowser>
 #include <QTextDocument>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-const QString SysDir = QStringLiteral(NUMERILLO_SOURCE_DIR "/data/sys");
+const QString SysDir = QString::fromUtf8(NUMERILLO_SOURCE_DIR "/data/sys");
 
 QString pagePath(const QString &code)
 {
-    return SysDir + QLatin1Char('/') + code + QStringLiteral("-help.html");
+    return SysDir + QLatin1Char('/') + code + u"-help.html"_s;
 }
 
 QByteArray readPage(const QString &code)
@@ -46,29 +48,29 @@ QStringList captures(const QString &text, const QString &pattern)
 // Anchors a link can jump to, in page order: <a name="x"> and id="x".
 QStringList anchorsOf(const QString &html)
 {
-    return captures(html, QStringLiteral(R"re(<a\s[^>]*\bname\s*=\s*"([^"]*)")re"))
-        + captures(html, QStringLiteral(R"re(\bid\s*=\s*"([^"]*)")re"));
+    return captures(html, uR"re(<a\s[^>]*\bname\s*=\s*"([^"]*)")re"_s)
+        + captures(html, uR"re(\bid\s*=\s*"([^"]*)")re"_s);
 }
 
 QStringList hrefsOf(const QString &html)
 {
-    return captures(html, QStringLiteral(R"re(<a\s[^>]*\bhref\s*=\s*"([^"]*)")re"));
+    return captures(html, uR"re(<a\s[^>]*\bhref\s*=\s*"([^"]*)")re"_s);
 }
 
 QStringList picturesOf(const QString &html)
 {
-    return captures(html, QStringLiteral(R"re(<img\s[^>]*\bsrc\s*=\s*"([^"]*)")re"));
+    return captures(html, uR"re(<img\s[^>]*\bsrc\s*=\s*"([^"]*)")re"_s);
 }
 
 // The whole <img ...> tag of each picture, to read its width and height.
 QStringList pictureTagsOf(const QString &html)
 {
-    return captures(html, QStringLiteral(R"re((<img\s[^>]*>))re"));
+    return captures(html, uR"re((<img\s[^>]*>))re"_s);
 }
 
 int attribute(const QString &tag, const QString &name)
 {
-    const QRegularExpression re(QStringLiteral(R"re(\b%1\s*=\s*"(\d+)")re").arg(name));
+    const QRegularExpression re(uR"re(\b%1\s*=\s*"(\d+)")re"_s.arg(name));
     return re.match(tag).captured(1).toInt();
 }
 
@@ -135,12 +137,12 @@ void tst_HelpPages::languageRows()
 {
     QTest::addColumn<QString>("code");
     QTest::addColumn<QString>("word");
-    QTest::newRow("en") << "en" << QStringLiteral(u"21 ÷ 7 = 3");
-    QTest::newRow("fr") << "fr" << QStringLiteral(u"Répondre aux questions");
-    QTest::newRow("nl") << "nl" << QStringLiteral(u"één");
-    QTest::newRow("de") << "de" << QStringLiteral(u"Aufgabenblätter");
-    QTest::newRow("it") << "it" << QStringLiteral(u"più piccolo");
-    QTest::newRow("es") << "es" << QStringLiteral(u"¿Bien o mal?");
+    QTest::newRow("en") << "en" << u"21 ÷ 7 = 3"_s;
+    QTest::newRow("fr") << "fr" << u"Répondre aux questions"_s;
+    QTest::newRow("nl") << "nl" << u"één"_s;
+    QTest::newRow("de") << "de" << u"Aufgabenblätter"_s;
+    QTest::newRow("it") << "it" << u"più piccolo"_s;
+    QTest::newRow("es") << "es" << u"¿Bien o mal?"_s;
 }
 
 void tst_HelpPages::bytesAreWindows1252()
@@ -151,21 +153,21 @@ void tst_HelpPages::bytesAreWindows1252()
     QVERIFY2(bytes.size() > 4000, qPrintable(pagePath(code) + " is missing or nearly empty"));
 
     const qsizetype utf8At = firstUtf8Sequence(bytes);
-    QVERIFY2(utf8At < 0, qPrintable(QStringLiteral("UTF-8 sequence at byte %1").arg(utf8At)));
+    QVERIFY2(utf8At < 0, qPrintable(u"UTF-8 sequence at byte %1"_s.arg(utf8At)));
     for (qsizetype i = 0; i < bytes.size(); ++i) {
         const uchar c = uchar(bytes[i]);
         // 81, 8D, 8F, 90 and 9D have no character in Windows-1252.
         const bool undefined = c == 0x81 || c == 0x8D || c == 0x8F || c == 0x90 || c == 0x9D;
         const bool control = c < 0x20 && c != '\r' && c != '\n' && c != '\t';
-        QVERIFY2(!undefined && !control, qPrintable(QStringLiteral("byte %1 at %2").arg(c, 2, 16).arg(i)));
+        QVERIFY2(!undefined && !control, qPrintable(u"byte %1 at %2"_s.arg(c, 2, 16).arg(i)));
         if (c == '\n')
-            QVERIFY2(i > 0 && bytes[i - 1] == '\r', qPrintable(QStringLiteral("bare LF at %1").arg(i)));
+            QVERIFY2(i > 0 && bytes[i - 1] == '\r', qPrintable(u"bare LF at %1"_s.arg(i)));
         if (c == '\r')
-            QVERIFY2(i + 1 < bytes.size() && bytes[i + 1] == '\n', qPrintable(QStringLiteral("bare CR at %1").arg(i)));
+            QVERIFY2(i + 1 < bytes.size() && bytes[i + 1] == '\n', qPrintable(u"bare CR at %1"_s.arg(i)));
     }
 
     const QString html = Cp1252::decode(bytes);
-    QVERIFY(html.contains(QRegularExpression(QStringLiteral(R"re(<meta\s[^>]*charset\s*=\s*"?windows-1252")re"),
+    QVERIFY(html.contains(QRegularExpression(uR"re(<meta\s[^>]*charset\s*=\s*"?windows-1252")re"_s,
                                              QRegularExpression::CaseInsensitiveOption)));
     QVERIFY2(html.contains(word), qPrintable(word));
     QVERIFY(!html.contains(QLatin1String("<script"), Qt::CaseInsensitive));
@@ -208,15 +210,15 @@ void tst_HelpPages::linksAndPicturesResolve()
         const QImage image(file);
         QVERIFY2(!image.isNull(), qPrintable(file + " is not a picture"));
         // A stated size that differs from the picture's own stretches it.
-        QCOMPARE(attribute(tags[i], QStringLiteral("width")), image.width());
-        QCOMPARE(attribute(tags[i], QStringLiteral("height")), image.height());
+        QCOMPARE(attribute(tags[i], u"width"_s), image.width());
+        QCOMPARE(attribute(tags[i], u"height"_s), image.height());
     }
 }
 
 void tst_HelpPages::sameStructureAsEnglish()
 {
     QFETCH(QString, code);
-    const QString english = Cp1252::decode(readPage(QStringLiteral("en")));
+    const QString english = Cp1252::decode(readPage(u"en"_s));
     const QString page = Cp1252::decode(readPage(code));
     QCOMPARE(anchorsOf(page), anchorsOf(english));
     QCOMPARE(picturesOf(page), picturesOf(english));

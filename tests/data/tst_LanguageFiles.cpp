@@ -24,7 +24,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString SysDir = QStringLiteral(NUMERILLO_SOURCE_DIR "/data/sys/");
+const QString SysDir = QString::fromUtf8(NUMERILLO_SOURCE_DIR "/data/sys/");
 const QStringList LanguageCodes = {u"en"_s, u"fr"_s, u"nl"_s, u"de"_s, u"it"_s, u"es"_s};
 
 QString languageFile(const QString &code) { return SysDir + code + u".lng"_s; }

@@ -16,9 +16,11 @@
 #include <memory>
 #include <vector>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-const QString DataDir = QStringLiteral(NUMERILLO_SOURCE_DIR "/data/");
+const QString DataDir = QString::fromUtf8(NUMERILLO_SOURCE_DIR "/data/");
 constexpr int SetCount = 5;
 constexpr int EventCount = 8;
 constexpr int TitleMaxLength = 10;
@@ -102,7 +104,7 @@ void tst_SoundSets::titleListHasSilenceAndFiveShortTitles()
     const auto lines = TextLines::read(path);
     QVERIFY2(lines, qPrintable(path));
     QCOMPARE(lines->size(), 1 + SetCount);
-    QCOMPARE(lines->first(), QStringLiteral("Silence..."));
+    QCOMPARE(lines->first(), u"Silence..."_s);
     QSet<QString> seen;
     for (int n = 1; n <= SetCount; ++n) {
         const QString title = lines->at(n);
@@ -132,7 +134,7 @@ void tst_SoundSets::soundSet()
 
     for (const QString &entry : *entries) {
         // Delivered sets must work wherever the program is installed.
-        QVERIFY2(entry.startsWith(QStringLiteral("appdir\\")), qPrintable(entry));
+        QVERIFY2(entry.startsWith(u"appdir\\"_s), qPrintable(entry));
         const SoundFacts sound = inspect(SoundEntry::resolve(DataDir, entry));
         QVERIFY2(sound.opened, qPrintable(entry + ": " + sound.error));
         QVERIFY2(sound.seconds > 0.1 && sound.seconds < 1.5,
@@ -146,7 +148,7 @@ void tst_SoundSets::soundSet()
 
 void tst_SoundSets::defaultSoundIsPlayable()
 {
-    const SoundFacts sound = inspect(SoundEntry::resolve(DataDir, QStringLiteral("appdir\\default.wav")));
+    const SoundFacts sound = inspect(SoundEntry::resolve(DataDir, u"appdir\\default.wav"_s));
     QVERIFY2(sound.opened, qPrintable(sound.error));
     QVERIFY(!sound.mpeg);
     QVERIFY(sound.seconds > 0.1 && sound.seconds < 1.5);

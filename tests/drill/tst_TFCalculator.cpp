@@ -7,6 +7,7 @@
 #include "TFCalculator.h"
 #include "TFStart.h"
 #include "TGradient.h"
+#include "WindowControls.h"
 #include "WindowSet.h"
 
 #include <QComboBox>
@@ -51,6 +52,79 @@ QByteArray languageFile(const QMap<QString, QString> &texts)
     return file.toLatin1(); // the fixture texts are all within Windows-1252's Latin-1 part
 }
 
+// The drill window's controls that the tests use, found by their names.
+struct DrillControls
+{
+    DrillControls() = default;
+    explicit DrillControls(QWidget *window)
+    {
+        Ans = control<QLineEdit>(window, u"Ans"_s);
+        BitBtn1 = control<QPushButton>(window, u"BitBtn1"_s);
+        BitBtn2 = control<QPushButton>(window, u"BitBtn2"_s);
+        BitBtn3 = control<QPushButton>(window, u"BitBtn3"_s);
+        BitBtn11 = control<QPushButton>(window, u"BitBtn11"_s);
+        F1 = control<QLabel>(window, u"F1"_s);
+        F2 = control<QLabel>(window, u"F2"_s);
+        Gradient1 = control<TGradient>(window, u"Gradient1"_s);
+        Image4 = control<QLabel>(window, u"Image4"_s);
+        Image6 = control<QLabel>(window, u"Image6"_s);
+        Label2 = control<QLabel>(window, u"Label2"_s);
+        Label6 = control<QLabel>(window, u"Label6"_s);
+        Label8 = control<QLabel>(window, u"Label8"_s);
+        Label10 = control<QLabel>(window, u"Label10"_s);
+        Label11 = control<QLabel>(window, u"Label11"_s);
+        Label12 = control<QLabel>(window, u"Label12"_s);
+        Label17 = control<QLabel>(window, u"Label17"_s);
+        Label25 = control<QLabel>(window, u"Label25"_s);
+        Label26 = control<LinkLabel>(window, u"Label26"_s);
+        Label27 = control<LinkLabel>(window, u"Label27"_s);
+        OpSel = control<QComboBox>(window, u"OpSel"_s);
+        Panel1 = control<QFrame>(window, u"Panel1"_s);
+        Panel5 = control<QFrame>(window, u"Panel5"_s);
+        Panel6 = control<QFrame>(window, u"Panel6"_s);
+        Panel8 = control<QFrame>(window, u"Panel8"_s);
+        Panel9 = control<QFrame>(window, u"Panel9"_s);
+        Panel12 = control<QWidget>(window, u"Panel12"_s);
+        Panel14 = control<QFrame>(window, u"Panel14"_s);
+        Panel16 = control<QFrame>(window, u"Panel16"_s);
+        SpeedButton11 = control<QToolButton>(window, u"SpeedButton11"_s);
+        for (int i = 1; i <= 10; ++i)
+            SpeedButtons << control<QToolButton>(window, u"SpeedButton%1"_s.arg(i));
+    }
+
+    QLineEdit *Ans = nullptr;
+    QPushButton *BitBtn1 = nullptr;
+    QPushButton *BitBtn2 = nullptr;
+    QPushButton *BitBtn3 = nullptr;
+    QPushButton *BitBtn11 = nullptr;
+    QLabel *F1 = nullptr;
+    QLabel *F2 = nullptr;
+    TGradient *Gradient1 = nullptr;
+    QLabel *Image4 = nullptr;
+    QLabel *Image6 = nullptr;
+    QLabel *Label2 = nullptr;
+    QLabel *Label6 = nullptr;
+    QLabel *Label8 = nullptr;
+    QLabel *Label10 = nullptr;
+    QLabel *Label11 = nullptr;
+    QLabel *Label12 = nullptr;
+    QLabel *Label17 = nullptr;
+    QLabel *Label25 = nullptr;
+    LinkLabel *Label26 = nullptr;
+    LinkLabel *Label27 = nullptr;
+    QComboBox *OpSel = nullptr;
+    QFrame *Panel1 = nullptr;
+    QFrame *Panel5 = nullptr;
+    QFrame *Panel6 = nullptr;
+    QFrame *Panel8 = nullptr;
+    QFrame *Panel9 = nullptr;
+    QWidget *Panel12 = nullptr;
+    QFrame *Panel14 = nullptr;
+    QFrame *Panel16 = nullptr;
+    QToolButton *SpeedButton11 = nullptr;
+    QList<QToolButton *> SpeedButtons;
+};
+
 // A program folder with English and French texts, tables 3 and 7 chosen,
 // sound off, and the drill window ready to be shown.
 class DrillRun
@@ -76,8 +150,11 @@ public:
     void create()
     {
         windows = std::make_unique<WindowSet>(dir.path());
-        QVERIFY(windows->create());
+        // The drill window and the dialogs it opens; no sound editor, no print pages.
+        QVERIFY(windows->create(WindowSet::DrillWindow | WindowSet::ExpertDialog | WindowSet::SoundOptions
+                                | WindowSet::ColourDialog));
         drill = windows->FCalculator;
+        ui = DrillControls(drill);
     }
 
     // Shows the drill window the way the start window does, and lets its
@@ -93,13 +170,13 @@ public:
 
     void answer(const QString &typed) const
     {
-        QTest::keyClicks(drill->Ans, typed);
-        QTest::keyClick(drill->Ans, Qt::Key_Return);
+        QTest::keyClicks(ui.Ans, typed);
+        QTest::keyClick(ui.Ans, Qt::Key_Return);
     }
 
     QToolButton *digitKey(QChar digit) const
     {
-        for (QToolButton *key : drill->SpeedButtons)
+        for (QToolButton *key : ui.SpeedButtons)
             if (key->text() == digit)
                 return key;
         return nullptr;
@@ -128,12 +205,13 @@ public:
         windows->FStart->BitBtn2Click();
     }
 
-    QColor resultColour() const { return drill->Label12->palette().color(QPalette::WindowText); }
+    QColor resultColour() const { return ui.Label12->palette().color(QPalette::WindowText); }
 
     MessageRecorder messages;
     AppDirFixture dir;
     std::unique_ptr<WindowSet> windows;
     TFCalculator *drill = nullptr;
+    DrillControls ui;
 };
 
 } // namespace
@@ -175,18 +253,19 @@ void tst_TFCalculator::layout()
     run.create();
     run.show();
     TFCalculator *d = run.drill;
+    const DrillControls &c = run.ui;
     QCOMPARE(d->size(), QSize(746, 558));
     QCOMPARE(d->font().family(), u"Arial"_s);
     QCOMPARE(d->font().pixelSize(), 13);
     QCOMPARE(d->windowTitle(), run.windows->FStart->windowTitle());
-    QCOMPARE(d->Panel8->height(), 41);
-    QCOMPARE(d->Panel16->width(), 151);
-    QCOMPARE(d->Panel5->size(), QSize(488, 329));
-    QCOMPARE(d->Panel5->geometry().center(), d->Gradient1->rect().center());
-    QCOMPARE(d->Gradient1->size(), d->Panel12->size());
-    QCOMPARE(d->Panel1->width(), 231);
-    QCOMPARE(d->Panel6->width(), 234);
-    QCOMPARE(d->Panel14->height(), d->Gradient1->height() - 40);
+    QCOMPARE(c.Panel8->height(), 41);
+    QCOMPARE(c.Panel16->width(), 151);
+    QCOMPARE(c.Panel5->size(), QSize(488, 329));
+    QCOMPARE(c.Panel5->geometry().center(), c.Gradient1->rect().center());
+    QCOMPARE(c.Gradient1->size(), c.Panel12->size());
+    QCOMPARE(c.Panel1->width(), 231);
+    QCOMPARE(c.Panel6->width(), 234);
+    QCOMPARE(c.Panel14->height(), c.Gradient1->height() - 40);
     for (const char *name : {"BitBtn1", "BitBtn6", "BitBtn8", "BitBtn10", "BitBtn9"}) {
         auto *button = d->findChild<QPushButton *>(QString::fromLatin1(name));
         QVERIFY2(button && button->size() == QSize(102, 26) && button->isVisible(), name);
@@ -205,8 +284,8 @@ void tst_TFCalculator::layout()
     for (const char *name : {"Timer1", "Timer2", "Timer3"})
         QVERIFY2(d->findChild<QObject *>(QString::fromLatin1(name)), name);
     QCOMPARE(run.resultColour(), ColorValue::toColor(8421504)); // grey before the first judgement
-    QCOMPARE(d->Label12->text(), u"Ready?"_s);
-    QCOMPARE(d->Label6->text(), u"Your turn"_s);
+    QCOMPARE(c.Label12->text(), u"Ready?"_s);
+    QCOMPARE(c.Label6->text(), u"Your turn"_s);
 }
 
 void tst_TFCalculator::typedAnswer_data()
@@ -231,9 +310,9 @@ void tst_TFCalculator::typedAnswer()
     DrillRun run;
     run.create();
     run.show();
-    QTest::keyClicks(run.drill->Ans, keys);
-    QCOMPARE(run.drill->Ans->text(), text);
-    QCOMPARE(run.drill->BitBtn2->isEnabled(), enterEnabled);
+    QTest::keyClicks(run.ui.Ans, keys);
+    QCOMPARE(run.ui.Ans->text(), text);
+    QCOMPARE(run.ui.BitBtn2->isEnabled(), enterEnabled);
 }
 
 void tst_TFCalculator::keypadEntryAndClear()
@@ -242,18 +321,19 @@ void tst_TFCalculator::keypadEntryAndClear()
     run.create();
     run.show();
     TFCalculator *d = run.drill;
-    QVERIFY(!d->BitBtn2->isEnabled());
+    const DrillControls &c = run.ui;
+    QVERIFY(!c.BitBtn2->isEnabled());
     run.clickDigits(u"1234"_s); // the keypad is not held to three digits
-    QCOMPARE(d->Ans->text(), u"1234"_s);
-    QVERIFY(d->BitBtn2->isEnabled());
-    QCOMPARE(d->focusWidget(), d->Ans);
-    QTest::mouseClick(d->BitBtn11, Qt::LeftButton);
-    QCOMPARE(d->Ans->text(), QString());
-    QVERIFY(!d->BitBtn2->isEnabled());
-    QCOMPARE(d->focusWidget(), d->Ans);
-    QTest::keyClick(d->Ans, Qt::Key_Return); // Enter can't judge an empty answer
+    QCOMPARE(c.Ans->text(), u"1234"_s);
+    QVERIFY(c.BitBtn2->isEnabled());
+    QCOMPARE(d->focusWidget(), c.Ans);
+    QTest::mouseClick(c.BitBtn11, Qt::LeftButton);
+    QCOMPARE(c.Ans->text(), QString());
+    QVERIFY(!c.BitBtn2->isEnabled());
+    QCOMPARE(d->focusWidget(), c.Ans);
+    QTest::keyClick(c.Ans, Qt::Key_Return); // Enter can't judge an empty answer
     QCOMPARE(run.state().OperationCount, 1);
-    QCOMPARE(d->Label12->text(), u"Ready?"_s);
+    QCOMPARE(c.Label12->text(), u"Ready?"_s);
 }
 
 void tst_TFCalculator::enterJudges_data()
@@ -273,29 +353,30 @@ void tst_TFCalculator::enterJudges()
     run.create();
     run.show();
     TFCalculator *d = run.drill;
+    const DrillControls &c = run.ui;
     const QString judged = Judgement::resultLine(run.state());
-    QCOMPARE(judged, d->F1->text() + u' ' + d->Label2->text() + u' ' + d->F2->text() + u" = "_s + run.expected());
+    QCOMPARE(judged, c.F1->text() + u' ' + c.Label2->text() + u' ' + c.F2->text() + u" = "_s + run.expected());
     run.answer(answerPattern.arg(run.expected()));
 
-    QCOMPARE(d->Label12->text(), judged);
+    QCOMPARE(c.Label12->text(), judged);
     QCOMPARE(run.resultColour(), ColorValue::toColor(right ? 32768 : 255));
-    QCOMPARE(d->Label6->text(), right ? u"Well done!"_s : WrongComment.left(20));
+    QCOMPARE(c.Label6->text(), right ? u"Well done!"_s : WrongComment.left(20));
     QCOMPARE(run.state().ErrorCount, right ? 0 : 1);
-    QCOMPARE(d->Label10->text(), right ? u"0"_s : u"1"_s);
-    QCOMPARE(d->Label8->text(), u"1"_s);
-    QVERIFY(d->Label11->isVisible());
-    QCOMPARE(d->Label11->text(), right ? u"10 out of 10"_s : u"0 out of 10"_s);
+    QCOMPARE(c.Label10->text(), right ? u"0"_s : u"1"_s);
+    QCOMPARE(c.Label8->text(), u"1"_s);
+    QVERIFY(c.Label11->isVisible());
+    QCOMPARE(c.Label11->text(), right ? u"10 out of 10"_s : u"0 out of 10"_s);
     // The next question is on screen, with the focus back in the empty answer box.
     QCOMPARE(run.state().OperationCount, 2);
-    QCOMPARE(d->Ans->text(), QString());
-    QCOMPARE(d->focusWidget(), d->Ans);
-    QCOMPARE(d->F1->text(), run.state().FirstText);
-    QCOMPARE(d->F2->text(), run.state().SecondText);
+    QCOMPARE(c.Ans->text(), QString());
+    QCOMPARE(d->focusWidget(), c.Ans);
+    QCOMPARE(c.F1->text(), run.state().FirstText);
+    QCOMPARE(c.F2->text(), run.state().SecondText);
 
     // A second, right answer: one error in two operations.
     run.answer(run.expected());
     QCOMPARE(run.resultColour(), ColorValue::toColor(32768));
-    QCOMPARE(d->Label11->text(), right ? u"10 out of 10"_s : u"5 out of 10"_s);
+    QCOMPARE(c.Label11->text(), right ? u"10 out of 10"_s : u"5 out of 10"_s);
 }
 
 void tst_TFCalculator::drillWithTheMouseOnly()
@@ -304,16 +385,17 @@ void tst_TFCalculator::drillWithTheMouseOnly()
     run.create();
     run.show();
     TFCalculator *d = run.drill;
+    const DrillControls &c = run.ui;
     for (int question = 1; question <= 4; ++question) {
         const bool right = question % 2 == 1;
         run.clickDigits(right ? run.expected() : run.expected() + u'9');
-        QTest::mouseClick(d->BitBtn2, Qt::LeftButton);
+        QTest::mouseClick(c.BitBtn2, Qt::LeftButton);
         QCOMPARE(run.resultColour(), ColorValue::toColor(right ? 32768 : 255));
-        QCOMPARE(d->Label8->text(), QString::number(question));
-        QCOMPARE(d->focusWidget(), d->Ans);
+        QCOMPARE(c.Label8->text(), QString::number(question));
+        QCOMPARE(d->focusWidget(), c.Ans);
     }
     QCOMPARE(run.state().ErrorCount, 2);
-    QCOMPARE(d->Label11->text(), u"5 out of 10"_s);
+    QCOMPARE(c.Label11->text(), u"5 out of 10"_s);
 }
 
 void tst_TFCalculator::markWithTheSystemSeparator()
@@ -327,7 +409,7 @@ void tst_TFCalculator::markWithTheSystemSeparator()
     run.answer(run.expected() + u'1');
     for (int i = 0; i < 7; ++i)
         run.answer(run.expected());
-    QCOMPARE(run.drill->Label11->text(), u"8,8 out of 10"_s);
+    QCOMPARE(run.ui.Label11->text(), u"8,8 out of 10"_s);
 }
 
 void tst_TFCalculator::answerHelp()
@@ -336,15 +418,16 @@ void tst_TFCalculator::answerHelp()
     run.create();
     run.show();
     TFCalculator *d = run.drill;
-    QTest::mouseClick(d->SpeedButton11, Qt::LeftButton);
-    QCOMPARE(d->Label12->text(), u"Press Enter now"_s);
-    QCOMPARE(d->Ans->text(), run.expected());
+    const DrillControls &c = run.ui;
+    QTest::mouseClick(c.SpeedButton11, Qt::LeftButton);
+    QCOMPARE(c.Label12->text(), u"Press Enter now"_s);
+    QCOMPARE(c.Ans->text(), run.expected());
     QCOMPARE(run.state().OperationCount, 1); // not judged yet
-    QCOMPARE(d->focusWidget(), d->Ans);
-    QTest::keyClick(d->Ans, Qt::Key_Return);
+    QCOMPARE(d->focusWidget(), c.Ans);
+    QTest::keyClick(c.Ans, Qt::Key_Return);
     QCOMPARE(run.resultColour(), ColorValue::toColor(32768));
     QCOMPARE(run.state().ErrorCount, 0);
-    QCOMPARE(d->Label8->text(), u"1"_s);
+    QCOMPARE(c.Label8->text(), u"1"_s);
     QCOMPARE(run.state().OperationCount, 2);
 }
 
@@ -354,22 +437,23 @@ void tst_TFCalculator::reset()
     run.create();
     run.show();
     TFCalculator *d = run.drill;
+    const DrillControls &c = run.ui;
     run.answer(run.expected() + u'1');
     run.answer(run.expected());
-    QVERIFY(d->Label11->isVisible());
-    QTest::mouseClick(d->BitBtn3, Qt::LeftButton);
-    QCOMPARE(d->Label8->text(), u"0"_s);
-    QCOMPARE(d->Label10->text(), u"0"_s);
-    QVERIFY(!d->Label11->isVisible());
+    QVERIFY(c.Label11->isVisible());
+    QTest::mouseClick(c.BitBtn3, Qt::LeftButton);
+    QCOMPARE(c.Label8->text(), u"0"_s);
+    QCOMPARE(c.Label10->text(), u"0"_s);
+    QVERIFY(!c.Label11->isVisible());
     QCOMPARE(run.state().OperationCount, 1);
     QCOMPARE(run.state().ErrorCount, 0);
-    QCOMPARE(d->focusWidget(), d->Ans);
-    QCOMPARE(d->F1->text(), run.state().FirstText);
+    QCOMPARE(d->focusWidget(), c.Ans);
+    QCOMPARE(c.F1->text(), run.state().FirstText);
     // The colour of the last judgement stays until the next one.
     QCOMPARE(run.resultColour(), ColorValue::toColor(32768));
     run.answer(run.expected());
-    QVERIFY(d->Label11->isVisible());
-    QCOMPARE(d->Label8->text(), u"1"_s);
+    QVERIFY(c.Label11->isVisible());
+    QCOMPARE(c.Label8->text(), u"1"_s);
 }
 
 void tst_TFCalculator::comments_data()
@@ -394,7 +478,7 @@ void tst_TFCalculator::comments()
     run.create();
     run.show();
     run.answer(right ? run.expected() : run.expected() + u'1');
-    QCOMPARE(run.drill->Label6->text(), comment);
+    QCOMPARE(run.ui.Label6->text(), comment);
 }
 
 void tst_TFCalculator::tooLongKeypadAnswerIsWrong()
@@ -402,13 +486,13 @@ void tst_TFCalculator::tooLongKeypadAnswerIsWrong()
     DrillRun run;
     run.create();
     run.show();
-    TFCalculator *d = run.drill;
+    const DrillControls &c = run.ui;
     const QString judged = Judgement::resultLine(run.state());
     run.clickDigits(u"000000000000000000000099"_s);
-    QCOMPARE(d->Ans->text().size(), 24); // kept as typed until judged
-    QTest::mouseClick(d->BitBtn2, Qt::LeftButton);
+    QCOMPARE(c.Ans->text().size(), 24); // kept as typed until judged
+    QTest::mouseClick(c.BitBtn2, Qt::LeftButton);
     QCOMPARE(run.resultColour(), ColorValue::toColor(255));
-    QCOMPARE(d->Label12->text(), judged);
+    QCOMPARE(c.Label12->text(), judged);
     QCOMPARE(run.state().ErrorCount, 1);
     QCOMPARE(run.state().OperationCount, 2);
 }
@@ -420,15 +504,15 @@ void tst_TFCalculator::divisionUnderFrench()
     run.dir.write(u"sys/multable.ini"_s, run.dir.read(u"sys/multable.ini"_s).replace("Language=en", "Language=fr"));
     run.create();
     run.show();
-    TFCalculator *d = run.drill;
-    QCOMPARE(d->OpSel->currentText(), u"Diviser"_s);
-    QCOMPARE(d->Label2->text(), u":"_s);
-    QCOMPARE(d->F1->text().toInt(), run.state().Table * run.state().Expected);
-    QCOMPARE(d->F2->text().toInt(), run.state().Table);
+    const DrillControls &c = run.ui;
+    QCOMPARE(c.OpSel->currentText(), u"Diviser"_s);
+    QCOMPARE(c.Label2->text(), u":"_s);
+    QCOMPARE(c.F1->text().toInt(), run.state().Table * run.state().Expected);
+    QCOMPARE(c.F2->text().toInt(), run.state().Table);
     // Under another language the same question takes the other sign.
     run.windows->FStart->selectLanguage(u"en"_s);
-    QTest::mouseClick(d->BitBtn3, Qt::LeftButton);
-    QCOMPARE(d->Label2->text(), Obelus);
+    QTest::mouseClick(c.BitBtn3, Qt::LeftButton);
+    QCOMPARE(c.Label2->text(), Obelus);
 }
 
 void tst_TFCalculator::storedOperationOutOfRange_data()
@@ -445,11 +529,11 @@ void tst_TFCalculator::storedOperationOutOfRange()
     DrillRun run(stored);
     run.create();
     run.drill->show(); // the show step alone
-    QCOMPARE(run.drill->OpSel->currentIndex(), -1);
+    QCOMPARE(run.ui.OpSel->currentIndex(), -1);
     QCoreApplication::processEvents(); // the first question
-    QCOMPARE(run.drill->OpSel->currentIndex(), 0);
+    QCOMPARE(run.ui.OpSel->currentIndex(), 0);
     QCOMPARE(run.drill->operatorIndex(), 0);
-    QCOMPARE(run.drill->Label2->text(), u"x"_s);
+    QCOMPARE(run.ui.Label2->text(), u"x"_s);
 }
 
 void tst_TFCalculator::missingOperatorList()
@@ -460,9 +544,9 @@ void tst_TFCalculator::missingOperatorList()
     run.show();
     QCOMPARE(run.messages.messages,
              QStringList{u"Cannot open file "_s + QDir::toNativeSeparators(run.dir.path(u"sys/enOpSel.txt"_s))});
-    QCOMPARE(run.drill->OpSel->count(), 0);
+    QCOMPARE(run.ui.OpSel->count(), 0);
     for (int i = 0; i < 3; ++i) {
-        QCOMPARE(run.drill->Label2->text(), u"x"_s);
+        QCOMPARE(run.ui.Label2->text(), u"x"_s);
         run.answer(run.expected());
         QCOMPARE(run.resultColour(), ColorValue::toColor(32768));
     }
@@ -473,19 +557,20 @@ void tst_TFCalculator::operationIsReadAtEachShowing()
     DrillRun run(u"1"_s);
     run.create();
     TFCalculator *d = run.drill;
+    const DrillControls &c = run.ui;
     run.startDrill([&] {
-        QCOMPARE(d->OpSel->currentIndex(), 1);
-        QCOMPARE(d->Label2->text(), Obelus);
-        d->OpSel->setFocus();
-        QTest::keyClick(d->OpSel, Qt::Key_Up); // the pupil picks Multiply
-        QCOMPARE(d->OpSel->currentIndex(), 0);
-        QCOMPARE(d->Label2->text(), u"x"_s);
+        QCOMPARE(c.OpSel->currentIndex(), 1);
+        QCOMPARE(c.Label2->text(), Obelus);
+        c.OpSel->setFocus();
+        QTest::keyClick(c.OpSel, Qt::Key_Up); // the pupil picks Multiply
+        QCOMPARE(c.OpSel->currentIndex(), 0);
+        QCOMPARE(c.Label2->text(), u"x"_s);
         QCOMPARE(run.state().OperationCount, 2);
     });
     QCOMPARE(d->operatorIndex(), 0); // what the quit would write
     run.startDrill([&] {
-        QCOMPARE(d->OpSel->currentIndex(), 1);
-        QCOMPARE(d->Label2->text(), Obelus);
+        QCOMPARE(c.OpSel->currentIndex(), 1);
+        QCOMPARE(c.Label2->text(), Obelus);
     });
 }
 
@@ -495,14 +580,14 @@ void tst_TFCalculator::alternationAcrossShowingsAndResets()
     run.create();
     QStringList signs;
     run.startDrill([&] {
-        signs << run.drill->Label2->text();
+        signs << run.ui.Label2->text();
         run.answer(run.expected());
-        signs << run.drill->Label2->text();
+        signs << run.ui.Label2->text();
     });
     run.startDrill([&] {
-        signs << run.drill->Label2->text();
-        QTest::mouseClick(run.drill->BitBtn3, Qt::LeftButton);
-        signs << run.drill->Label2->text();
+        signs << run.ui.Label2->text();
+        QTest::mouseClick(run.ui.BitBtn3, Qt::LeftButton);
+        signs << run.ui.Label2->text();
     });
     QCOMPARE(signs, (QStringList{u"x"_s, Obelus, u"x"_s, Obelus}));
 }
@@ -522,17 +607,18 @@ void tst_TFCalculator::closingReturnsToTheStartWindow()
     run.create();
     TFStart *start = run.windows->FStart;
     TFCalculator *d = run.drill;
+    const DrillControls &c = run.ui;
     start->showAndActivate();
     bool startWasHidden = false;
     run.startDrill([&] {
         startWasHidden = !start->isVisible();
         run.answer(run.expected() + u'1');
         if (how == u"back")
-            QTest::mouseClick(d->BitBtn1, Qt::LeftButton);
+            QTest::mouseClick(c.BitBtn1, Qt::LeftButton);
         else if (how == u"close")
             d->close();
         else
-            QTest::keyClick(d->Ans, Qt::Key_Escape);
+            QTest::keyClick(c.Ans, Qt::Key_Escape);
         QVERIFY(!d->isVisible());
     });
     QVERIFY(startWasHidden);
@@ -542,10 +628,10 @@ void tst_TFCalculator::closingReturnsToTheStartWindow()
     // The counters carry over to the next drill, which poses a new question.
     run.startDrill([&] {
         QCOMPARE(run.state().OperationCount, 3);
-        QCOMPARE(d->Label10->text(), u"1"_s);
-        QCOMPARE(d->Label12->text(), u"Ready?"_s);
-        QCOMPARE(d->Label6->text(), u"Your turn"_s);
-        QCOMPARE(d->Label11->text(), u"0 out of 10"_s);
+        QCOMPARE(c.Label10->text(), u"1"_s);
+        QCOMPARE(c.Label12->text(), u"Ready?"_s);
+        QCOMPARE(c.Label6->text(), u"Your turn"_s);
+        QCOMPARE(c.Label11->text(), u"0 out of 10"_s);
     });
 }
 
@@ -565,6 +651,7 @@ void tst_TFCalculator::dialogsDoNotPoseAQuestion()
     DrillRun run;
     run.create();
     TFCalculator *d = run.drill;
+    const DrillControls &c = run.ui;
     run.startDrill([&] {
         const QString question = Judgement::resultLine(run.state());
         QString opened;
@@ -577,7 +664,7 @@ void tst_TFCalculator::dialogsDoNotPoseAQuestion()
         QTest::mouseClick(d->findChild<QPushButton *>(button), Qt::LeftButton);
         QCoreApplication::processEvents();
         QCOMPARE(opened, dialog);
-        QCOMPARE(d->focusWidget(), d->Ans); // the pupil answers on with the keyboard
+        QCOMPARE(d->focusWidget(), c.Ans); // the pupil answers on with the keyboard
         QCOMPARE(run.state().OperationCount, 1);
         QCOMPARE(Judgement::resultLine(run.state()), question);
     });
@@ -588,18 +675,19 @@ void tst_TFCalculator::hideTextLinksLastAcrossARestart()
     DrillRun run;
     run.create();
     TFCalculator *d = run.drill;
+    const DrillControls &c = run.ui;
     run.startDrill([&] {
-        QCOMPARE(d->Label27->text(), u"Hide this text"_s);
-        QTest::mouseClick(d->Label27, Qt::LeftButton);
-        QVERIFY(d->Image4->isVisible());
-        QVERIFY(d->Image6->isVisible());
-        QCOMPARE(d->Label27->text(), u"Show the text"_s);
-        d->Panel9->show(); // as in mental mode, where the pupil can reach the left link
-        QVERIFY(d->Label17->isVisible());
-        QTest::mouseClick(d->Label26, Qt::LeftButton);
-        QVERIFY(!d->Label17->isVisible());
-        QVERIFY(!d->Label25->isVisible());
-        QCOMPARE(d->Label26->text(), u"Show the text"_s);
+        QCOMPARE(c.Label27->text(), u"Hide this text"_s);
+        QTest::mouseClick(c.Label27, Qt::LeftButton);
+        QVERIFY(c.Image4->isVisible());
+        QVERIFY(c.Image6->isVisible());
+        QCOMPARE(c.Label27->text(), u"Show the text"_s);
+        c.Panel9->show(); // as in mental mode, where the pupil can reach the left link
+        QVERIFY(c.Label17->isVisible());
+        QTest::mouseClick(c.Label26, Qt::LeftButton);
+        QVERIFY(!c.Label17->isVisible());
+        QVERIFY(!c.Label25->isVisible());
+        QCOMPARE(c.Label26->text(), u"Show the text"_s);
     });
     run.windows->FStart->BitBtn1Click(); // quit: the settings are written
     QVERIFY(run.dir.read(u"sys/multable.ini"_s).contains("HideTextRight=1"));
@@ -607,12 +695,12 @@ void tst_TFCalculator::hideTextLinksLastAcrossARestart()
     run.create();
     d = run.drill;
     run.startDrill([&] {
-        QVERIFY(d->Image4->isVisible());
-        QCOMPARE(d->Label27->text(), u"Show the text"_s);
-        QCOMPARE(d->Label26->text(), u"Show the text"_s);
-        QTest::mouseClick(d->Label27, Qt::LeftButton);
-        QVERIFY(!d->Image4->isVisible());
-        QCOMPARE(d->Label27->text(), u"Hide this text"_s);
+        QVERIFY(c.Image4->isVisible());
+        QCOMPARE(c.Label27->text(), u"Show the text"_s);
+        QCOMPARE(c.Label26->text(), u"Show the text"_s);
+        QTest::mouseClick(c.Label27, Qt::LeftButton);
+        QVERIFY(!c.Image4->isVisible());
+        QCOMPARE(c.Label27->text(), u"Hide this text"_s);
     });
 }
 

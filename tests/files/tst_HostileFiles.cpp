@@ -12,6 +12,7 @@
 #include "TFCalculator.h"
 #include "TFSound.h"
 #include "TFStart.h"
+#include "WindowControls.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -38,7 +39,7 @@ enum class Step { Create, Start, OpenDrill, OpenOptions, OpenEditor };
 void runDrill(WindowSet &windows)
 {
     QTimer::singleShot(0, windows.FCalculator, [&windows] { windows.FCalculator->accept(); });
-    QTest::mouseClick(windows.FStart->BitBtn2, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(windows.FStart, u"BitBtn2"_s), Qt::LeftButton);
 }
 
 // Starts the program and takes it as far as the step.
@@ -67,7 +68,7 @@ void runTo(SoundProgram &program, Step step)
 
 void quit(SoundProgram &program)
 {
-    QTest::mouseClick(program.windows->FStart->BitBtn1, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(program.windows->FStart, u"BitBtn1"_s), Qt::LeftButton);
     QVERIFY(program.windows->FStart->hasQuit());
 }
 
@@ -79,11 +80,12 @@ QString native(const SoundProgram &program, const QString &relative)
 // Clicks the file of the editor's browser that has the given name.
 void associate(TFAudio *editor, const QString &fileName)
 {
-    QTest::mouseClick(editor->BitBtn1, Qt::LeftButton);
-    const QList<QListWidgetItem *> items = editor->FileListBox1->findItems(fileName, Qt::MatchExactly);
+    QTest::mouseClick(control<QPushButton>(editor, u"BitBtn1"_s), Qt::LeftButton);
+    auto *files = control<QListWidget>(editor, u"FileListBox1"_s);
+    const QList<QListWidgetItem *> items = files->findItems(fileName, Qt::MatchExactly);
     QCOMPARE(items.size(), 1);
-    editor->FileListBox1->setCurrentItem(items.first());
-    QTest::mouseClick(editor->BitBtn4, Qt::LeftButton);
+    files->setCurrentItem(items.first());
+    QTest::mouseClick(control<QPushButton>(editor, u"BitBtn4"_s), Qt::LeftButton);
 }
 
 const QString Settings = u"sys/multable.ini"_s;
@@ -164,9 +166,9 @@ void tst_HostileFiles::specialFilesAreRefused()
     const QFileInfo info(path);
     QVERIFY(special == u"pipe"_s ? info.isFile() == false && info.exists() : info.isSymLink());
     if (step == Step::OpenEditor && file.endsWith(u".lng"_s))
-        QCOMPARE(program.windows->FAudio->Label2->text(), u" (1)"_s);
+        QCOMPARE(control<QLabel>(program.windows->FAudio, u"Label2"_s)->text(), u" (1)"_s);
     if (file == Titles)
-        QCOMPARE(program.windows->FSound->Choices[2]->text(), u"Sound 2"_s);
+        QCOMPARE(control<QRadioButton>(program.windows->FSound, u"Choice2"_s)->text(), u"Sound 2"_s);
 }
 
 void tst_HostileFiles::failedWritesKeepTheOldFile_data()
@@ -205,10 +207,10 @@ void tst_HostileFiles::failedWritesKeepTheOldFile()
             options->show();
             TFAudio *editor = program.windows->FAudio;
             editor->show();
-            editor->Edit1->setText(u"Bells"_s);
+            control<QLineEdit>(editor, u"Edit1"_s)->setText(u"Bells"_s);
             editor->Edit1Exit();
             associate(editor, u"s5-1.wav"_s);
-            QTest::mouseClick(editor->BitBtn2, Qt::LeftButton);
+            QTest::mouseClick(control<QPushButton>(editor, u"BitBtn2"_s), Qt::LeftButton);
         }
     }
 
@@ -272,18 +274,18 @@ void tst_HostileFiles::editedFilesReadBack()
 
     QCOMPARE(program.recorder.messages, QStringList());
     if (file == Choices) {
-        QVERIFY(windows.FStart->CheckBoxes[1]->isChecked());
-        QVERIFY(windows.FStart->CheckBoxes[6]->isChecked());
+        QVERIFY(control<QCheckBox>(windows.FStart, u"CheckBox2"_s)->isChecked());
+        QVERIFY(control<QCheckBox>(windows.FStart, u"CheckBox7"_s)->isChecked());
     } else if (file.endsWith(u"OpSel.txt"_s)) {
-        QCOMPARE(windows.FCalculator->OpSel->itemText(0), u"Times"_s);
+        QCOMPARE(control<QComboBox>(windows.FCalculator, u"OpSel"_s)->itemText(0), u"Times"_s);
     } else if (file.endsWith(u"soundevents.txt"_s)) {
-        QCOMPARE(windows.FAudio->Events[0]->text(), u"Hello (1)"_s);
+        QCOMPARE(control<QRadioButton>(windows.FAudio, u"Event1"_s)->text(), u"Hello (1)"_s);
     } else if (file == SoundSet) {
         // Every entry was found: the set was not repaired.
-        QCOMPARE(windows.FAudio->ListBox1.entry(0), program.sequenceLine(2, 1));
+        QCOMPARE(windows.sounds.ListBox1.entry(0), program.sequenceLine(2, 1));
         QCOMPARE(program.dir.read(file), bytes);
     } else if (file == Titles) {
-        QCOMPARE(windows.FSound->Choices[0]->text(), u"Quiet"_s);
+        QCOMPARE(control<QRadioButton>(windows.FSound, u"Choice0"_s)->text(), u"Quiet"_s);
     } else {
         windows.FStart->setSmallestMultiplicator(4);
         quit(program);
@@ -339,14 +341,14 @@ void tst_HostileFiles::languageFilesInAnyLetterCase()
     program.dir.write(u"sys/New-Help.html"_s, "<html><body>Help</body></html>");
     runTo(program, Step::OpenDrill);
     TFStart *start = program.windows->FStart;
-    QCOMPARE(start->BitBtn1->text(), u"Leave"_s);
-    QCOMPARE(program.windows->FCalculator->OpSel->itemText(0), u"Times"_s);
+    QCOMPARE(control<QPushButton>(start, u"BitBtn1"_s)->text(), u"Leave"_s);
+    QCOMPARE(control<QComboBox>(program.windows->FCalculator, u"OpSel"_s)->itemText(0), u"Times"_s);
     const QAction *item = start->findChild<QAction *>(u"New"_s);
     QVERIFY(item->isEnabled());
     QVERIFY(!item->isChecked());
     start->Help1Click();
     QCOMPARE(program.recorder.messages, QStringList());
-    QVERIFY(start->Panel4->isVisible());
+    QVERIFY(control<HelpPanel>(start, u"Panel4"_s)->isVisible());
 }
 
 void tst_HostileFiles::namesOutsideWindows1252_data()
@@ -377,7 +379,7 @@ void tst_HostileFiles::namesOutsideWindows1252()
     program.windows->FSound->show();
     TFAudio *editor = program.windows->FAudio;
     editor->show();
-    const QString before = editor->ListBox1.entry(0);
+    const QString before = program.windows->sounds.ListBox1.entry(0);
     associate(editor, sound);
     const QStringList refusal{
         u"The name of the file %1 holds characters that a sound set can't keep.\r\n"
@@ -385,7 +387,7 @@ void tst_HostileFiles::namesOutsideWindows1252()
             native(program, u"sounds/"_s + sound))};
     QCOMPARE(program.recorder.messages, storable ? QStringList() : refusal);
     QCOMPARE(editor->Changed, storable);
-    QTest::mouseClick(editor->BitBtn2, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(editor, u"BitBtn2"_s), Qt::LeftButton);
 
     QCOMPARE(program.setLines(SoundSet).at(0), storable ? u"appdir\\sounds\\"_s + sound : before);
     QVERIFY(!program.dir.read(SoundSet).contains('?'));
@@ -421,7 +423,7 @@ void tst_HostileFiles::unreadableSetIsReportedOncePerRun()
     for (int drill = 0; drill < 2; ++drill) {
         runDrill(*program.windows);
         program.windows->FSound->show();
-        QTest::mouseClick(program.windows->FSound->BitBtn1, Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(program.windows->FSound, u"BitBtn1"_s), Qt::LeftButton);
     }
     QCOMPARE(program.recorder.messages, first);
 }
@@ -433,7 +435,7 @@ void tst_HostileFiles::longFileContentIsCutInMessages()
     runTo(program, Step::Start);
     QCOMPARE(program.recorder.messages,
              QStringList{u"'"_s + QString(60, u'x') + u"\u2026' is not a valid integer value"_s});
-    QVERIFY(program.windows->FStart->CheckBoxes[3]->isChecked());
+    QVERIFY(control<QCheckBox>(program.windows->FStart, u"CheckBox4"_s)->isChecked());
 }
 
 void tst_HostileFiles::leftoversOfInterruptedSavesAreRemoved()

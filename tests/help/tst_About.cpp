@@ -1,6 +1,4 @@
-#include "AppDirFixture.h"
 #include "TFAbout.h"
-#include "WindowSet.h"
 
 #include <QLabel>
 #include <QtTest>
@@ -35,9 +33,7 @@ void tst_About::versionLine()
 
 void tst_About::showsTheVersionOfTheBuild()
 {
-    AppDirFixture dir;
-    WindowSet windows(dir.path());
-    TFAbout about(windows);
+    TFAbout about;
     QCOMPARE(about.size(), QSize(281, 266));
     QCOMPARE(about.windowTitle(), u"About Numerillo"_s);
     const auto *version = about.findChild<QLabel *>(u"Label2"_s);

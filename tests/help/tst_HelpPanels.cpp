@@ -6,6 +6,7 @@
 #include "TFCalculator.h"
 #include "TFStart.h"
 #include "TGradient.h"
+#include "WindowControls.h"
 #include "WindowSet.h"
 
 #include <QAction>
@@ -94,7 +95,7 @@ public:
     void openStartHelp()
     {
         start->show();
-        start->Help1->trigger();
+        control<QAction>(start, u"Help1"_s)->trigger();
     }
 
     // Shows the drill window and opens its help with its button.
@@ -102,7 +103,7 @@ public:
     {
         drill->show();
         QCoreApplication::processEvents();
-        QTest::mouseClick(drill->BitBtn9, Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(drill, u"BitBtn9"_s), Qt::LeftButton);
     }
 
     void openHelp(bool inDrill)
@@ -113,7 +114,7 @@ public:
             openStartHelp();
     }
 
-    HelpPanel *panel(bool inDrill) const { return inDrill ? drill->Panel14 : start->Panel4; }
+    HelpPanel *panel(bool inDrill) const { return inDrill ? control<HelpPanel>(drill, u"Panel14"_s) : control<HelpPanel>(start, u"Panel4"_s); }
     HtmlView *page(bool inDrill) const { return panel(inDrill)->findChild<HtmlView *>(u"htmlLite1"_s); }
 
     // Clicks the link with the given target where it stands on the page.
@@ -163,6 +164,8 @@ class tst_HelpPanels : public QObject
 private slots:
     void startPanelOpensFromTheMenu();
     void drillPanelOpensFromItsButton();
+    void hiddenPanelsHaveTheirBarLaidOut_data();
+    void hiddenPanelsHaveTheirBarLaidOut();
     void enterClosesTheDrillPanel();
     void enterClosesTheStartPanelInsteadOfStartingADrill();
     void closingTheDrillWindowLeavesItWhole();
@@ -185,9 +188,9 @@ void tst_HelpPanels::startPanelOpensFromTheMenu()
 {
     HelpRun run;
     run.openStartHelp();
-    HelpPanel *panel = run.start->Panel4;
+    HelpPanel *panel = control<HelpPanel>(run.start, u"Panel4"_s);
     QVERIFY(panel->isVisible());
-    QCOMPARE(panel->geometry(), QRect(129, 7, 489, run.start->Gradient1->height() - 20));
+    QCOMPARE(panel->geometry(), QRect(129, 7, 489, control<TGradient>(run.start, u"Gradient1"_s)->height() - 20));
     QCOMPARE(panel->findChild<QLabel *>(u"Label5"_s)->text(), u"Click the blue words."_s);
     QCOMPARE(panel->findChild<QLabel *>(u"Label5"_s)->font(), QFont(u"Arial"_s, 10));
     QCOMPARE(panel->findChild<QWidget *>(u"Panel5"_s)->height(), 41);
@@ -205,16 +208,16 @@ void tst_HelpPanels::drillPanelOpensFromItsButton()
     HelpRun run;
     run.openDrillHelp();
     TFCalculator *d = run.drill;
-    HelpPanel *panel = d->Panel14;
+    HelpPanel *panel = control<HelpPanel>(d, u"Panel14"_s);
     QVERIFY(panel->isVisible());
-    QCOMPARE(panel->geometry().center().x(), d->Panel12->rect().center().x());
+    QCOMPARE(panel->geometry().center().x(), control<QWidget>(d, u"Panel12"_s)->rect().center().x());
     QCOMPARE(panel->x(), 127);
     QCOMPARE(panel->width(), 491);
-    QCOMPARE(panel->height(), d->Gradient1->height() - 40);
+    QCOMPARE(panel->height(), control<TGradient>(d, u"Gradient1"_s)->height() - 40);
     QCOMPARE(panel->findChild<QWidget *>(u"Panel15"_s)->height(), 38);
     QCOMPARE(panel->findChild<QLabel *>(u"Label1"_s)->text(), u"Click the blue words."_s);
-    QVERIFY(d->Panel5->isHidden());
-    QVERIFY(d->Button1->isHidden());
+    QVERIFY(control<QFrame>(d, u"Panel5"_s)->isHidden());
+    QVERIFY(control<QPushButton>(d, u"Button1"_s)->isHidden());
     QCOMPARE(run.drillTopBarDisabled(),
              QStringList({u"BitBtn1"_s, u"BitBtn6"_s, u"BitBtn8"_s, u"BitBtn9"_s, u"BitBtn10"_s, u"OpSel"_s}));
     HtmlView *page = run.page(true);
@@ -223,14 +226,41 @@ void tst_HelpPanels::drillPanelOpensFromItsButton()
     QCOMPARE(page->document()->rootFrame()->frameFormat().topMargin(), 0.0);
     QCOMPARE(page->window()->focusWidget(), page);
     // In front of the other controls of the drill area.
-    QCOMPARE(d->Panel12->children().last(), panel);
+    QCOMPARE(control<QWidget>(d, u"Panel12"_s)->children().last(), panel);
 
     QTest::mouseClick(panel->findChild<QPushButton *>(u"BitBtn4"_s), Qt::LeftButton);
     QVERIFY(panel->isHidden());
-    QVERIFY(d->Panel5->isVisible());
-    QVERIFY(!d->Button1->isHidden());
+    QVERIFY(control<QFrame>(d, u"Panel5"_s)->isVisible());
+    QVERIFY(!control<QPushButton>(d, u"Button1"_s)->isHidden());
     QVERIFY(run.drillTopBarDisabled().isEmpty());
-    QCOMPARE(d->focusWidget(), d->Ans);
+    QCOMPARE(d->focusWidget(), control<QLineEdit>(d, u"Ans"_s));
+}
+
+void tst_HelpPanels::hiddenPanelsHaveTheirBarLaidOut_data()
+{
+    QTest::addColumn<bool>("inDrill");
+    QTest::newRow("start") << false;
+    QTest::newRow("drill") << true;
+}
+
+// Before help is first opened, the hint already has the place it gets on
+// screen: what measures the window's texts sees the real room.
+void tst_HelpPanels::hiddenPanelsHaveTheirBarLaidOut()
+{
+    QFETCH(bool, inDrill);
+    HelpRun run;
+    QWidget *window = inDrill ? static_cast<QWidget *>(run.drill) : run.start;
+    window->show();
+    QCoreApplication::processEvents();
+    HelpPanel *panel = run.panel(inDrill);
+    const auto *hint = panel->findChild<QLabel *>(inDrill ? u"Label1"_s : u"Label5"_s);
+    QVERIFY(panel->isHidden());
+    const QRect hidden = hint->geometry();
+    QVERIFY2(hidden.width() > panel->width() / 2, qPrintable(QString::number(hidden.width())));
+
+    run.openHelp(inDrill);
+    QVERIFY(panel->isVisible());
+    QCOMPARE(hint->geometry(), hidden);
 }
 
 void tst_HelpPanels::enterClosesTheDrillPanel()
@@ -238,12 +268,12 @@ void tst_HelpPanels::enterClosesTheDrillPanel()
     HelpRun run;
     run.openDrillHelp();
     QTest::keyClick(run.page(true), Qt::Key_Return);
-    QVERIFY(run.drill->Panel14->isHidden());
-    QVERIFY(run.drill->Panel5->isVisible());
+    QVERIFY(control<HelpPanel>(run.drill, u"Panel14"_s)->isHidden());
+    QVERIFY(control<QFrame>(run.drill, u"Panel5"_s)->isVisible());
     // Enter answers again.
     const int operations = run.windows->context.drill.OperationCount;
-    QTest::keyClicks(run.drill->Ans, u"5"_s);
-    QTest::keyClick(run.drill->Ans, Qt::Key_Return);
+    QTest::keyClicks(control<QLineEdit>(run.drill, u"Ans"_s), u"5"_s);
+    QTest::keyClick(control<QLineEdit>(run.drill, u"Ans"_s), Qt::Key_Return);
     QCOMPARE(run.windows->context.drill.OperationCount, operations + 1);
 }
 
@@ -251,7 +281,7 @@ void tst_HelpPanels::enterClosesTheStartPanelInsteadOfStartingADrill()
 {
     HelpRun run;
     run.openStartHelp();
-    QVERIFY(run.start->BitBtn2->isEnabled()); // a table is ticked
+    QVERIFY(control<QPushButton>(run.start, u"BitBtn2"_s)->isEnabled()); // a table is ticked
     bool drillStarted = false;
     QTimer::singleShot(0, run.drill, [&] {
         if (run.drill->isVisible()) {
@@ -261,7 +291,7 @@ void tst_HelpPanels::enterClosesTheStartPanelInsteadOfStartingADrill()
     });
     QTest::keyClick(run.page(false), Qt::Key_Return);
     QCoreApplication::processEvents();
-    QVERIFY(run.start->Panel4->isHidden());
+    QVERIFY(control<HelpPanel>(run.start, u"Panel4"_s)->isHidden());
     QVERIFY(!drillStarted);
 }
 
@@ -273,9 +303,9 @@ void tst_HelpPanels::closingTheDrillWindowLeavesItWhole()
     QVERIFY(!run.drill->isVisible());
     run.drill->show();
     QCoreApplication::processEvents();
-    QVERIFY(run.drill->Panel14->isHidden());
-    QVERIFY(run.drill->Panel5->isVisible());
-    QVERIFY(run.drill->Button1->isVisible());
+    QVERIFY(control<HelpPanel>(run.drill, u"Panel14"_s)->isHidden());
+    QVERIFY(control<QFrame>(run.drill, u"Panel5"_s)->isVisible());
+    QVERIFY(control<QPushButton>(run.drill, u"Button1"_s)->isVisible());
     QVERIFY(run.drillTopBarDisabled().isEmpty());
 }
 
@@ -294,7 +324,7 @@ void tst_HelpPanels::heightFollowsTheBackground()
     HelpRun run;
     run.openHelp(inDrill);
     QWidget *window = inDrill ? static_cast<QWidget *>(run.drill) : run.start;
-    const TGradient *background = inDrill ? run.drill->Gradient1 : run.start->Gradient1;
+    const TGradient *background = inDrill ? control<TGradient>(run.drill, u"Gradient1"_s) : control<TGradient>(run.start, u"Gradient1"_s);
     for (const QSize size : {QSize(1000, 800), QSize(900, 620)}) {
         window->resize(size);
         QCoreApplication::processEvents();
@@ -371,8 +401,8 @@ void tst_HelpPanels::missingPage()
     QVERIFY(run.panel(inDrill)->isHidden());
     if (inDrill) {
         QVERIFY(run.drillTopBarDisabled().isEmpty());
-        QVERIFY(run.drill->Panel5->isVisible());
-        QVERIFY(run.drill->Button1->isVisible());
+        QVERIFY(control<QFrame>(run.drill, u"Panel5"_s)->isVisible());
+        QVERIFY(control<QPushButton>(run.drill, u"Button1"_s)->isVisible());
     }
 }
 
@@ -437,7 +467,7 @@ void tst_HelpPanels::hostilePages()
     HelpRun run;
     run.dir.write(u"sys/en-help.html"_s, content);
     run.openStartHelp();
-    QVERIFY(run.start->Panel4->isVisible());
+    QVERIFY(control<HelpPanel>(run.start, u"Panel4"_s)->isVisible());
     QVERIFY(run.messages.messages.isEmpty());
     const QString shown = run.page(false)->toPlainText();
     QVERIFY(shown.startsWith(begins));

@@ -9,6 +9,7 @@
 #include "TFStart.h"
 #include "TGradient.h"
 #include "TMakeBackGround.h"
+#include "WindowControls.h"
 #include "WindowSet.h"
 
 #include <QCheckBox>
@@ -74,7 +75,7 @@ public:
         drill = windows->FCalculator;
         colours = windows->FColor;
         designer = windows->MakeBackGround;
-        drill->takeBackground(windows->FStart->Gradient1->spec());
+        drill->takeBackground(control<TGradient>(windows->FStart, u"Gradient1"_s)->spec());
         drill->show();
         QCoreApplication::processEvents();
     }
@@ -89,7 +90,7 @@ public:
     void openColours(const std::function<void()> &inside)
     {
         whileOpen(colours, inside);
-        QTest::mouseClick(drill->BitBtn10, Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(drill, u"BitBtn10"_s), Qt::LeftButton);
         QVERIFY(!colours->isVisible());
     }
 
@@ -108,21 +109,21 @@ public:
         QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(button->width() - 4, button->height() / 2));
     }
 
-    GradientSpec drillBackground() const { return drill->Gradient1->spec(); }
-    GradientSpec startBackground() const { return windows->FStart->Gradient1->spec(); }
+    GradientSpec drillBackground() const { return control<TGradient>(drill, u"Gradient1"_s)->spec(); }
+    GradientSpec startBackground() const { return control<TGradient>(windows->FStart, u"Gradient1"_s)->spec(); }
     AppSettings &settings() const { return windows->context.settings; }
 
     // The colour of the drill window's three top-bar panels, when they agree.
     int topBar() const
     {
-        const QColor colour = drill->Panel16->palette().color(QPalette::Window);
-        for (QWidget *part : {drill->Panel17, drill->Panel18})
+        const QColor colour = control<QFrame>(drill, u"Panel16"_s)->palette().color(QPalette::Window);
+        for (QWidget *part : {control<QFrame>(drill, u"Panel17"_s), control<QFrame>(drill, u"Panel18"_s)})
             if (part->palette().color(QPalette::Window) != colour)
                 return -1;
         return ColorValue::fromColor(colour);
     }
 
-    int keypad() const { return ColorValue::fromColor(drill->Panel13->palette().color(QPalette::Window)); }
+    int keypad() const { return ColorValue::fromColor(control<QFrame>(drill, u"Panel13"_s)->palette().color(QPalette::Window)); }
 
     AppDirFixture dir;
     MessageRecorder messages;
@@ -176,9 +177,9 @@ void tst_ScreenColours::layout()
         TFColor *c = run.colours;
         QCOMPARE(c->size(), QSize(362, 239));
         QCOMPARE(c->windowTitle(), u"Screen colours"_s);
-        QCOMPARE(c->Button8->text(), u"&Solid..."_s);
-        QCOMPARE(c->BitBtn5->text(), u"&Design"_s);
-        QCOMPARE(c->BitBtn4->text(), u"&Cancel"_s);
+        QCOMPARE(control<QPushButton>(c, u"Button8"_s)->text(), u"&Solid..."_s);
+        QCOMPARE(control<QPushButton>(c, u"BitBtn5"_s)->text(), u"&Design"_s);
+        QCOMPARE(control<QPushButton>(c, u"BitBtn4"_s)->text(), u"&Cancel"_s);
         const char *const captions[] = {"Aqua", "Ocean", "Nature", "Lila", "Honey", "Magma", "Pastel"};
         const char *const buttons[] = {"Button1", "Button2", "Button3", "Button4", "Button7", "Button5", "Button6"};
         for (int i = 0; i < 7; ++i) {
@@ -239,7 +240,7 @@ void tst_ScreenColours::oceanFlipped()
         run.click(run.colours, "BitBtn2");
         QVERIFY(run.drillBackground().Flipped);
         QCOMPARE(run.topBar(), GradientSpec::Navy);
-        const GradientTable &table = run.drill->Gradient1->table();
+        const GradientTable &table = control<TGradient>(run.drill, u"Gradient1"_s)->table();
         QCOMPARE(table.color(0), GradientSpec::Navy);
         QCOMPARE(table.color(GradientTable::Bands - 1), 16777088);
         run.click(run.colours, "BitBtn1");
@@ -255,12 +256,12 @@ void tst_ScreenColours::lilaRunsLeftToRight()
     run.openColours([&] {
         run.click(run.colours, "Button4");
         QCOMPARE(run.drillBackground().orientation, GradientSpec::goHorizontal);
-        const QImage painted = run.drill->Gradient1->grab().toImage();
+        const QImage painted = control<TGradient>(run.drill, u"Gradient1"_s)->grab().toImage();
         const int y = painted.height() / 2;
         QCOMPARE(ColorValue::fromColor(painted.pixelColor(0, y)), 16693475);
         QCOMPARE(ColorValue::fromColor(painted.pixelColor(painted.width() / 2, y)), GradientSpec::White);
         QCOMPARE(ColorValue::fromColor(painted.pixelColor(painted.width() - 1, y)),
-                 run.drill->Gradient1->table().color(GradientTable::Bands - 1));
+                 control<TGradient>(run.drill, u"Gradient1"_s)->table().color(GradientTable::Bands - 1));
         // Every line down the window has the same colour.
         QCOMPARE(painted.pixelColor(10, 0), painted.pixelColor(10, painted.height() - 1));
     });
@@ -283,7 +284,7 @@ void tst_ScreenColours::solidThenFlipAndTurnChangeNothingVisible()
         QVERIFY(run.drillBackground().Flipped);
         QCOMPARE(run.drillBackground().orientation, GradientSpec::goHorizontal);
         for (int band = 0; band < GradientTable::Bands; ++band)
-            QCOMPARE(run.drill->Gradient1->table().color(band), solid);
+            QCOMPARE(control<TGradient>(run.drill, u"Gradient1"_s)->table().color(band), solid);
         QCOMPARE(run.topBar(), solid);
         run.click(run.colours, "BitBtn1");
     });
@@ -415,20 +416,20 @@ void tst_ScreenColours::doubleGradientBoxOnOpening()
         run.click(run.colours, "Button2"); // Ocean: single
         QVERIFY(!run.drillBackground().DoubleGradient);
         run.openDesigner([&] {
-            QVERIFY(run.designer->CheckBox1->isChecked());
+            QVERIFY(control<QCheckBox>(run.designer, u"CheckBox1"_s)->isChecked());
             QVERIFY(run.drillBackground().DoubleGradient); // at once
-            QVERIFY(run.designer->BitBtn2->isEnabled());
-            QCOMPARE(run.designer->BitBtn1->text(), u"&Start colour"_s);
+            QVERIFY(control<QPushButton>(run.designer, u"BitBtn2"_s)->isEnabled());
+            QCOMPARE(control<QPushButton>(run.designer, u"BitBtn1"_s)->text(), u"&Start colour"_s);
             QCOMPARE(run.designer->windowTitle(), u"Background"_s);
             run.click(run.designer, "CheckBox1");
-            QVERIFY(!run.designer->BitBtn2->isEnabled());
+            QVERIFY(!control<QPushButton>(run.designer, u"BitBtn2"_s)->isEnabled());
             QVERIFY(!run.drillBackground().DoubleGradient);
         });
         QVERIFY(!run.drillBackground().DoubleGradient);
         run.click(run.colours, "Button3"); // Nature: double
         run.openDesigner([&] {
             // The box kept its state, and the background follows it.
-            QVERIFY(!run.designer->CheckBox1->isChecked());
+            QVERIFY(!control<QCheckBox>(run.designer, u"CheckBox1"_s)->isChecked());
             QVERIFY(!run.drillBackground().DoubleGradient);
         });
         run.click(run.colours, "BitBtn4");
@@ -468,7 +469,7 @@ void tst_ScreenColours::okGivesTheFocusBackToTheAnswer()
     ColourRun run;
     run.drill->activateWindow();
     run.openColours([&] { run.click(run.colours, "BitBtn1"); });
-    QCOMPARE(run.drill->focusWidget(), run.drill->Ans);
+    QCOMPARE(run.drill->focusWidget(), control<QLineEdit>(run.drill, u"Ans"_s));
 }
 
 void tst_ScreenColours::oddStoredColoursArePainted_data()
@@ -490,7 +491,7 @@ void tst_ScreenColours::oddStoredColoursArePainted()
         run.click(run.colours, "BitBtn6");
         QCOMPARE(run.topBar(), colour & 0xFFFFFF);
         QCOMPARE(run.keypad(), colour & 0xFFFFFF);
-        const QImage painted = run.drill->Gradient1->grab().toImage();
+        const QImage painted = control<TGradient>(run.drill, u"Gradient1"_s)->grab().toImage();
         QCOMPARE(ColorValue::fromColor(painted.pixelColor(5, 5)), colour & 0xFFFFFF);
         run.click(run.colours, "BitBtn1");
     });

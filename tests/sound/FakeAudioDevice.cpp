@@ -4,6 +4,8 @@
 
 #include <QFile>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 class FakeClip : public AudioClip
@@ -14,11 +16,11 @@ public:
         , m_name(name)
     {
     }
-    ~FakeClip() override { m_log << QStringLiteral("close ") + m_name; }
+    ~FakeClip() override { m_log << u"close "_s + m_name; }
 
-    void playToEnd() override { m_log << QStringLiteral("play ") + m_name; }
-    void play() override { m_log << QStringLiteral("start ") + m_name; }
-    void stop() override { m_log << QStringLiteral("stop ") + m_name; }
+    void playToEnd() override { m_log << u"play "_s + m_name; }
+    void play() override { m_log << u"start "_s + m_name; }
+    void stop() override { m_log << u"stop "_s + m_name; }
 
 private:
     QStringList &m_log;
@@ -48,16 +50,16 @@ std::unique_ptr<AudioClip> FakeAudioDevice::open(const QString &path, QString &e
     const QString name = !m_folder.isEmpty() && path.startsWith(m_folder) ? path.mid(m_folder.size()) : path;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        errorText = QStringLiteral("System error : No such file or directory.");
-        log << QStringLiteral("fail ") + name;
+        errorText = u"System error : No such file or directory."_s;
+        log << u"fail "_s + name;
         return nullptr;
     }
     if (!file.read(4).startsWith("RIFF")) {
-        errorText = QStringLiteral("Format not recognised.");
-        log << QStringLiteral("fail ") + name;
+        errorText = u"Format not recognised."_s;
+        log << u"fail "_s + name;
         return nullptr;
     }
-    log << QStringLiteral("open ") + name;
+    log << u"open "_s + name;
     return std::make_unique<FakeClip>(log, name);
 }
 
@@ -78,10 +80,10 @@ QStringList FakeAudioDevice::withPrefix(const QString &prefix) const
 
 QStringList FakeAudioDevice::played() const
 {
-    return withPrefix(QStringLiteral("play "));
+    return withPrefix(u"play "_s);
 }
 
 QStringList FakeAudioDevice::opened() const
 {
-    return withPrefix(QStringLiteral("open "));
+    return withPrefix(u"open "_s);
 }

@@ -3,27 +3,29 @@
 #include "TFStart.h"
 #include "TextLines.h"
 
+using namespace Qt::StringLiterals;
+
 SoundProgram::SoundProgram(int bouton, bool answer, const QString &folderName)
     : dir(folderName)
     , device(dir.path())
     , recorder(answer)
 {
-    dir.write(QStringLiteral("sys/multable.ini"),
+    dir.write(u"sys/multable.ini"_s,
               "[GLOBAL]\r\nLanguage=en\r\n[SON]\r\nBouton=" + QByteArray::number(bouton) + "\r\n");
-    dir.write(QStringLiteral("sys/choices.txt"), "2\r\n");
-    dir.write(QStringLiteral("sys/en.lng"), "[FAudio]\r\nvRadioGroupCaption=Events for\r\n"
+    dir.write(u"sys/choices.txt"_s, "2\r\n");
+    dir.write(u"sys/en.lng"_s, "[FAudio]\r\nvRadioGroupCaption=Events for\r\n"
                                             "vAssocLbl=Sound file for event\r\n"
                                             "vChangedMessageDlg=has been changed. Save it?\r\n");
-    dir.write(QStringLiteral("default.wav"), FakeAudioDevice::sound());
-    dir.write(QStringLiteral("sys/SoundStr.txt"), "No sound\r\nSet A\r\nSet B\r\nSet C\r\nSet D\r\nSet E\r\n");
+    dir.write(u"default.wav"_s, FakeAudioDevice::sound());
+    dir.write(u"sys/SoundStr.txt"_s, "No sound\r\nSet A\r\nSet B\r\nSet C\r\nSet D\r\nSet E\r\n");
     QByteArray events;
     for (int event = 1; event <= 8; ++event)
         events += "Event " + QByteArray::number(event) + " (" + QByteArray::number(event) + ")\r\n";
-    dir.write(QStringLiteral("sys/en-soundevents.txt"), events);
+    dir.write(u"sys/en-soundevents.txt"_s, events);
     for (int number = 1; number <= 5; ++number) {
-        dir.write(QStringLiteral("sys/Sound%1.txt").arg(number), setFile(number));
+        dir.write(u"sys/Sound%1.txt"_s.arg(number), setFile(number));
         for (int event = 1; event <= 8; ++event)
-            dir.write(QStringLiteral("sounds/s%1-%2.wav").arg(number).arg(event), FakeAudioDevice::sound());
+            dir.write(u"sounds/s%1-%2.wav"_s.arg(number).arg(event), FakeAudioDevice::sound());
     }
 }
 
@@ -37,12 +39,12 @@ QByteArray SoundProgram::setFile(int number)
 
 QString SoundProgram::sequenceLine(int number, int event) const
 {
-    return QStringLiteral("appdir\\sounds\\s%1-%2.wav").arg(number).arg(event);
+    return u"appdir\\sounds\\s%1-%2.wav"_s.arg(number).arg(event);
 }
 
 QStringList SoundProgram::setLines(const QString &relative) const
 {
-    return TextLines::read(dir.path(relative)).value_or(QStringList{QStringLiteral("<unreadable>")});
+    return TextLines::read(dir.path(relative)).value_or(QStringList{u"<unreadable>"_s});
 }
 
 void SoundProgram::create()

@@ -16,6 +16,8 @@
 #include <cmath>
 #include <vector>
 
+using namespace Qt::StringLiterals;
+
 class tst_PortAudioDevice : public QObject
 {
     Q_OBJECT
@@ -36,7 +38,7 @@ private:
 
     QTemporaryDir m_home;
     QString m_output;
-    LoadedAudioDevice m_device{QStringLiteral(NUMERILLO_AUDIO_MODULE)};
+    LoadedAudioDevice m_device{QString::fromUtf8(NUMERILLO_AUDIO_MODULE)};
 };
 
 QString tst_PortAudioDevice::writeTone(const QString &name, int format, int frames)
@@ -69,15 +71,15 @@ QByteArray tst_PortAudioDevice::takeOutput()
 void tst_PortAudioDevice::initTestCase()
 {
     QVERIFY(m_home.isValid());
-    m_output = m_home.filePath(QStringLiteral("out.raw"));
-    QFile config(m_home.filePath(QStringLiteral(".asoundrc")));
+    m_output = m_home.filePath(u"out.raw"_s);
+    QFile config(m_home.filePath(u".asoundrc"_s));
     QVERIFY(config.open(QIODevice::WriteOnly));
-    config.write(QStringLiteral("pcm.!default {\n"
+    config.write(u"pcm.!default {\n"
                                 "    type file\n"
                                 "    slave.pcm \"null\"\n"
                                 "    file \"%1\"\n"
                                 "    format \"raw\"\n"
-                                "}\n")
+                                "}\n"_s
                      .arg(m_output)
                      .toUtf8());
     config.close();
@@ -97,7 +99,7 @@ void tst_PortAudioDevice::playsEveryFrameIntoTheDefaultOutput()
 {
     QFETCH(int, format);
     const int frames = 22050 / 4;
-    const QString path = writeTone(QStringLiteral("tone.%1").arg(QTest::currentDataTag()), format, frames);
+    const QString path = writeTone(u"tone.%1"_s.arg(QTest::currentDataTag()), format, frames);
     QVERIFY(!path.isEmpty());
     takeOutput();
 
@@ -122,7 +124,7 @@ void tst_PortAudioDevice::playsEveryFrameIntoTheDefaultOutput()
 void tst_PortAudioDevice::playingAgainStartsFromTheBeginning()
 {
     const int frames = 22050 / 10;
-    const QString path = writeTone(QStringLiteral("again.wav"), SF_FORMAT_WAV | SF_FORMAT_PCM_16, frames);
+    const QString path = writeTone(u"again.wav"_s, SF_FORMAT_WAV | SF_FORMAT_PCM_16, frames);
     QString error;
     auto clip = m_device.open(path, error);
     QVERIFY(clip);
@@ -138,7 +140,7 @@ void tst_PortAudioDevice::backgroundPlayDeliversTheWholeSound()
     // The null device takes samples as fast as they come, so the sound is
     // complete soon after play has returned.
     const int frames = 22050;
-    const QString path = writeTone(QStringLiteral("background.wav"), SF_FORMAT_WAV | SF_FORMAT_PCM_16, frames);
+    const QString path = writeTone(u"background.wav"_s, SF_FORMAT_WAV | SF_FORMAT_PCM_16, frames);
     QString error;
     auto clip = m_device.open(path, error);
     QVERIFY(clip);
@@ -160,7 +162,7 @@ void tst_PortAudioDevice::unplayableFilesFailToOpenWithTheLibrarysText_data()
 void tst_PortAudioDevice::unplayableFilesFailToOpenWithTheLibrarysText()
 {
     QFETCH(QByteArray, bytes);
-    const QString path = m_home.filePath(QStringLiteral("bad.wav"));
+    const QString path = m_home.filePath(u"bad.wav"_s);
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(bytes);
@@ -171,17 +173,17 @@ void tst_PortAudioDevice::unplayableFilesFailToOpenWithTheLibrarysText()
     QVERIFY(!error.isEmpty());
 
     error.clear();
-    QVERIFY(!m_device.open(m_home.filePath(QStringLiteral("absent.wav")), error));
+    QVERIFY(!m_device.open(m_home.filePath(u"absent.wav"_s), error));
     QVERIFY(!error.isEmpty());
 }
 
 void tst_PortAudioDevice::withoutTheModuleThereIsNoOutput()
 {
-    LoadedAudioDevice missing(m_home.filePath(QStringLiteral("numerillo-audio")));
+    LoadedAudioDevice missing(m_home.filePath(u"numerillo-audio"_s));
     QCOMPARE(missing.outputDeviceCount(), 0);
     QString error;
     QVERIFY(!missing.open(QFINDTESTDATA("tst_PortAudioDevice.cpp"), error));
-    QVERIFY(error.contains(QStringLiteral("numerillo-audio")));
+    QVERIFY(error.contains(u"numerillo-audio"_s));
 }
 
 QTEST_GUILESS_MAIN(tst_PortAudioDevice)

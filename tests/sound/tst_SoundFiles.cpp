@@ -9,6 +9,8 @@
 
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 class tst_SoundFiles : public QObject
 {
     Q_OBJECT
@@ -48,8 +50,8 @@ void tst_SoundFiles::resolvesEntries()
     QFETCH(QString, entry);
     QFETCH(QString, expected);
     AppDirFixture dir;
-    dir.write(QStringLiteral("sounds/Ring.wav"), "RIFF");
-    dir.write(QStringLiteral("default.wav"), "RIFF");
+    dir.write(u"sounds/Ring.wav"_s, "RIFF");
+    dir.write(u"default.wav"_s, "RIFF");
     entry.replace(u'@', dir.path());
     expected.replace(u'@', dir.path());
     QCOMPARE(SoundEntry::resolve(dir.path(), entry), expected);
@@ -112,7 +114,7 @@ void tst_SoundFiles::readsSets_data()
     QTest::newRow("more lines") << QByteArray("a\nb\nc\nd\ne\nf\ng\nh\ni\nj\n") << eight;
     QTest::newRow("three lines") << QByteArray("a\r\nb\r\nc")
                                  << QStringList{"a", "b", "c", "@", "@", "@", "@", "@"};
-    QTest::newRow("empty") << QByteArray() << QStringList(8, QStringLiteral("@"));
+    QTest::newRow("empty") << QByteArray() << QStringList(8, u"@"_s);
     QTest::newRow("Windows-1252") << QByteArray("C:\\Sons\\\xe9t\xe9.wav")
                                   << QStringList{QString::fromUtf8("C:\\Sons\\été.wav"), "@", "@", "@",
                                                  "@", "@", "@", "@"};
@@ -125,10 +127,10 @@ void tst_SoundFiles::readsSets()
     QFETCH(QByteArray, bytes);
     QFETCH(QStringList, entries);
     AppDirFixture dir;
-    dir.write(QStringLiteral("sys/Sound2.txt"), bytes);
-    const auto sequence = SoundSequence::load(dir.path(QStringLiteral("sys/Sound2.txt")));
+    dir.write(u"sys/Sound2.txt"_s, bytes);
+    const auto sequence = SoundSequence::load(dir.path(u"sys/Sound2.txt"_s));
     QVERIFY(sequence);
-    entries.replaceInStrings(QStringLiteral("@"), SoundSequence::DefaultEntry);
+    entries.replaceInStrings(u"@"_s, SoundSequence::DefaultEntry);
     QCOMPARE(sequence->entries(), entries);
 }
 
@@ -152,14 +154,14 @@ void tst_SoundFiles::savingKeepsExtraLinesAndWritesCrLf()
     QByteArray many;
     for (int i = 0; i < 10000; ++i)
         many += "line" + QByteArray::number(i) + "\n";
-    dir.write(QStringLiteral("sys/Sound1.txt"), many);
-    auto sequence = SoundSequence::load(dir.path(QStringLiteral("sys/Sound1.txt")));
+    dir.write(u"sys/Sound1.txt"_s, many);
+    auto sequence = SoundSequence::load(dir.path(u"sys/Sound1.txt"_s));
     QVERIFY(sequence);
     QCOMPARE(sequence->entry(7), u"line7");
-    sequence->setEntry(2, QStringLiteral("appdir\\sounds\\new.wav"));
-    QCOMPARE(sequence->save(dir.path(QStringLiteral("sys/Sound1.txt"))), SafeFile::Result::Written);
+    sequence->setEntry(2, u"appdir\\sounds\\new.wav"_s);
+    QCOMPARE(sequence->save(dir.path(u"sys/Sound1.txt"_s)), SafeFile::Result::Written);
 
-    const QByteArray written = dir.read(QStringLiteral("sys/Sound1.txt"));
+    const QByteArray written = dir.read(u"sys/Sound1.txt"_s);
     QCOMPARE(written.count("\r\n"), 10000);
     QVERIFY(written.startsWith("line0\r\nline1\r\nappdir\\sounds\\new.wav\r\nline3\r\n"));
     QVERIFY(written.endsWith("line9998\r\nline9999\r\n"));
@@ -168,29 +170,29 @@ void tst_SoundFiles::savingKeepsExtraLinesAndWritesCrLf()
 void tst_SoundFiles::setFilesAreFoundIgnoringCase()
 {
     AppDirFixture dir;
-    dir.write(QStringLiteral("sys/SOUND3.TXT"), "x");
-    QCOMPARE(SoundSequence::filePath(dir.path(), 3), dir.path(QStringLiteral("sys/SOUND3.TXT")));
-    QCOMPARE(SoundSequence::filePath(dir.path(), 5), dir.path(QStringLiteral("sys/Sound5.txt")));
+    dir.write(u"sys/SOUND3.TXT"_s, "x");
+    QCOMPARE(SoundSequence::filePath(dir.path(), 3), dir.path(u"sys/SOUND3.TXT"_s));
+    QCOMPARE(SoundSequence::filePath(dir.path(), 5), dir.path(u"sys/Sound5.txt"_s));
 }
 
 void tst_SoundFiles::choicesAndEventTitlesArePadded()
 {
     AppDirFixture dir;
-    dir.write(QStringLiteral("sys/soundstr.txt"), "Quiet\r\nBells\r\n");
+    dir.write(u"sys/soundstr.txt"_s, "Quiet\r\nBells\r\n");
     const QStringList current = SoundTitles::initialChoices();
     QCOMPARE(current, (QStringList{"Silence...", "Sound 1", "Sound 2", "Sound 3", "Sound 4", "Sound 5"}));
     const auto choices = SoundTitles::loadChoices(SoundTitles::choicesPath(dir.path()), current);
     QVERIFY(choices);
     QCOMPARE(*choices, (QStringList{"Quiet", "Bells", "Sound 2", "Sound 3", "Sound 4", "Sound 5"}));
-    QVERIFY(!SoundTitles::loadChoices(dir.path(QStringLiteral("sys/none.txt")), current));
+    QVERIFY(!SoundTitles::loadChoices(dir.path(u"sys/none.txt"_s), current));
 
-    dir.write(QStringLiteral("sys/en-soundevents.txt"), "Hello (1)\r\nGo (2)\r\n");
-    const auto titles = SoundTitles::loadEventTitles(SoundTitles::eventTitlesPath(dir.path(), QStringLiteral("en")));
+    dir.write(u"sys/en-soundevents.txt"_s, "Hello (1)\r\nGo (2)\r\n");
+    const auto titles = SoundTitles::loadEventTitles(SoundTitles::eventTitlesPath(dir.path(), u"en"_s));
     QVERIFY(titles);
     QCOMPARE(titles->size(), 8);
     QCOMPARE(titles->at(1), u"Go (2)");
     QCOMPARE(SoundTitles::eventNumber(titles->at(4)), u"(5)");
-    QVERIFY(!SoundTitles::loadEventTitles(SoundTitles::eventTitlesPath(dir.path(), QStringLiteral("fr"))));
+    QVERIFY(!SoundTitles::loadEventTitles(SoundTitles::eventTitlesPath(dir.path(), u"fr"_s)));
 }
 
 QTEST_GUILESS_MAIN(tst_SoundFiles)

@@ -15,6 +15,8 @@
 
 #include <sys/stat.h>
 
+using namespace Qt::StringLiterals;
+
 class tst_SoundPlayer : public QObject
 {
     Q_OBJECT
@@ -34,10 +36,10 @@ private slots:
 void tst_SoundPlayer::playsAFileToItsEnd()
 {
     AppDirFixture dir;
-    dir.write(QStringLiteral("ring.wav"), FakeAudioDevice::sound());
+    dir.write(u"ring.wav"_s, FakeAudioDevice::sound());
     FakeAudioDevice device(dir.path());
     SoundPlayer player;
-    QVERIFY(player.playFileToEnd(dir.path(QStringLiteral("ring.wav"))));
+    QVERIFY(player.playFileToEnd(dir.path(u"ring.wav"_s)));
     QCOMPARE(device.log, (QStringList{"open ring.wav", "play ring.wav", "close ring.wav"}));
     QVERIFY(!player.isOpen());
 }
@@ -45,14 +47,14 @@ void tst_SoundPlayer::playsAFileToItsEnd()
 void tst_SoundPlayer::reopeningClosesFirst()
 {
     AppDirFixture dir;
-    dir.write(QStringLiteral("a.wav"), FakeAudioDevice::sound());
-    dir.write(QStringLiteral("b.wav"), FakeAudioDevice::sound());
+    dir.write(u"a.wav"_s, FakeAudioDevice::sound());
+    dir.write(u"b.wav"_s, FakeAudioDevice::sound());
     FakeAudioDevice device(dir.path());
     SoundPlayer player;
-    player.FileName = dir.path(QStringLiteral("a.wav"));
+    player.FileName = dir.path(u"a.wav"_s);
     QVERIFY(player.open());
     player.play();
-    player.FileName = dir.path(QStringLiteral("b.wav"));
+    player.FileName = dir.path(u"b.wav"_s);
     QVERIFY(player.open());
     player.stop();
     QCOMPARE(device.log, (QStringList{"open a.wav", "start a.wav", "close a.wav", "open b.wav", "stop b.wav"}));
@@ -72,10 +74,10 @@ void tst_SoundPlayer::reportsTheDevicesError()
     QFETCH(QString, error);
     AppDirFixture dir;
     if (!bytes.isEmpty())
-        dir.write(QStringLiteral("bad.wav"), bytes);
+        dir.write(u"bad.wav"_s, bytes);
     FakeAudioDevice device(dir.path());
     SoundPlayer player;
-    QVERIFY(!player.playFileToEnd(dir.path(QStringLiteral("bad.wav"))));
+    QVERIFY(!player.playFileToEnd(dir.path(u"bad.wav"_s)));
     QCOMPARE(player.errorText(), error);
     QCOMPARE(device.played(), QStringList());
 }
@@ -95,9 +97,9 @@ void tst_SoundPlayer::refusesWhatIsNotARegularFile()
 {
     QFETCH(QString, path);
     AppDirFixture dir;
-    dir.write(QStringLiteral("sounds/x.wav"), FakeAudioDevice::sound());
-    QVERIFY(::mkfifo(QFile::encodeName(dir.path(QStringLiteral("pipe.wav"))).constData(), 0600) == 0);
-    QVERIFY(QFile::link(QStringLiteral("/dev/zero"), dir.path(QStringLiteral("zero.wav"))));
+    dir.write(u"sounds/x.wav"_s, FakeAudioDevice::sound());
+    QVERIFY(::mkfifo(QFile::encodeName(dir.path(u"pipe.wav"_s)).constData(), 0600) == 0);
+    QVERIFY(QFile::link(u"/dev/zero"_s, dir.path(u"zero.wav"_s)));
     path.replace(u'@', dir.path());
 
     FakeAudioDevice device(dir.path());
@@ -113,24 +115,24 @@ void tst_SoundPlayer::withoutAnInstalledDeviceEverythingIsSilent()
     AudioSystem::install(nullptr);
     QCOMPARE(AudioSystem::device().outputDeviceCount(), 1);
     SoundPlayer player;
-    QVERIFY(player.playFileToEnd(QStringLiteral("/no/such/sound.wav")));
+    QVERIFY(player.playFileToEnd(u"/no/such/sound.wav"_s));
 }
 
 void tst_SoundPlayer::buttonsReopenAndPlayWithoutWaiting()
 {
     AppDirFixture dir;
-    dir.write(QStringLiteral("ring.wav"), FakeAudioDevice::sound());
+    dir.write(u"ring.wav"_s, FakeAudioDevice::sound());
     FakeAudioDevice device(dir.path());
     TMediaPlayer mp;
-    mp.player.FileName = dir.path(QStringLiteral("ring.wav"));
+    mp.player.FileName = dir.path(u"ring.wav"_s);
     QSignalSpy announced(&mp, &TMediaPlayer::buttonPressed);
 
-    QTest::mouseClick(mp.findChild<QPushButton *>(QStringLiteral("PlayButton")), Qt::LeftButton);
+    QTest::mouseClick(mp.findChild<QPushButton *>(u"PlayButton"_s), Qt::LeftButton);
     QCOMPARE(announced.count(), 1);
     QCOMPARE(device.log, (QStringList{"open ring.wav", "start ring.wav"}));
 
     device.log.clear();
-    QTest::mouseClick(mp.findChild<QPushButton *>(QStringLiteral("StopButton")), Qt::LeftButton);
+    QTest::mouseClick(mp.findChild<QPushButton *>(u"StopButton"_s), Qt::LeftButton);
     QCOMPARE(announced.count(), 2);
     QCOMPARE(device.log, (QStringList{"close ring.wav", "open ring.wav", "start ring.wav", "stop ring.wav"}));
 }
@@ -138,11 +140,11 @@ void tst_SoundPlayer::buttonsReopenAndPlayWithoutWaiting()
 void tst_SoundPlayer::buttonReportsAFileThatCannotBeOpened()
 {
     AppDirFixture dir;
-    dir.write(QStringLiteral("bad.wav"), "text");
+    dir.write(u"bad.wav"_s, "text");
     FakeAudioDevice device(dir.path());
     MessageRecorder recorder;
     TMediaPlayer mp;
-    mp.player.FileName = dir.path(QStringLiteral("bad.wav"));
+    mp.player.FileName = dir.path(u"bad.wav"_s);
     QTest::mouseClick(mp.PlayButton, Qt::LeftButton);
     QCOMPARE(recorder.messages, QStringList{"Format not recognised."});
     QVERIFY(!mp.player.isOpen());

@@ -5,6 +5,7 @@
 #include "TFAudio.h"
 #include "TFSound.h"
 #include "TMediaPlayer.h"
+#include "WindowControls.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -17,6 +18,8 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QTreeView>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -68,6 +71,8 @@ private slots:
 private:
     // The program with its editor; questions get the given answer.
     void setUp(bool answer);
+    // Shows the editor and types over the set's title.
+    QLineEdit *typeTitle(const QString &typed);
 
     std::unique_ptr<SoundProgram> m_program;
     TFAudio *m_editor = nullptr;
@@ -82,9 +87,9 @@ void tst_TFAudio::setUp(bool answer)
 {
     m_program.reset();
     m_program = std::make_unique<SoundProgram>(2, answer);
-    m_program->dir.write(QStringLiteral("sounds/zz-bell.MP3"), FakeAudioDevice::sound());
-    m_program->dir.write(QStringLiteral("sounds/notes.txt"), "not a sound");
-    m_program->dir.write(QStringLiteral("sounds/empty/readme.txt"), "nothing here");
+    m_program->dir.write(u"sounds/zz-bell.MP3"_s, FakeAudioDevice::sound());
+    m_program->dir.write(u"sounds/notes.txt"_s, "not a sound");
+    m_program->dir.write(u"sounds/empty/readme.txt"_s, "nothing here");
     m_program->create();
     m_program->start();
     m_program->windows->FSound->show(); // its titles come from sys/SoundStr.txt
@@ -98,18 +103,29 @@ void tst_TFAudio::cleanup()
     m_program.reset();
 }
 
+QLineEdit *tst_TFAudio::typeTitle(const QString &typed)
+{
+    m_editor->show();
+    QApplication::setActiveWindow(m_editor);
+    QLineEdit *title = control<QLineEdit>(m_editor, u"Edit1"_s);
+    title->setFocus();
+    title->selectAll();
+    QTest::keyClicks(title, typed);
+    return title;
+}
+
 void tst_TFAudio::showsTheSetWithItsFirstEvent()
 {
     m_editor->show();
     QCOMPARE(m_editor->windowTitle(), QString());
-    QCOMPARE(m_editor->findChild<QRadioButton *>(QStringLiteral("Event6"))->text(), u"Event 6 (6)");
-    QVERIFY(m_editor->findChild<QRadioButton *>(QStringLiteral("Event1"))->isChecked());
-    QCOMPARE(m_editor->findChild<QGroupBox *>(QStringLiteral("RadioGroup1"))->title(), u"Events for \"Set B\" ");
-    QCOMPARE(m_editor->findChild<QLineEdit *>(QStringLiteral("Edit1"))->text(), u"Set B");
-    QCOMPARE(m_editor->findChild<QLabel *>(QStringLiteral("Label2"))->text(), u"Sound file for event (1)");
-    QCOMPARE(m_editor->findChild<QLabel *>(QStringLiteral("Label3"))->text(),
-             native(m_program->dir.path(QStringLiteral("sounds/s2-1.wav"))));
-    QVERIFY(m_editor->findChild<QWidget *>(QStringLiteral("Panel1"))->isHidden());
+    QCOMPARE(m_editor->findChild<QRadioButton *>(u"Event6"_s)->text(), u"Event 6 (6)");
+    QVERIFY(m_editor->findChild<QRadioButton *>(u"Event1"_s)->isChecked());
+    QCOMPARE(m_editor->findChild<QGroupBox *>(u"RadioGroup1"_s)->title(), u"Events for \"Set B\" ");
+    QCOMPARE(m_editor->findChild<QLineEdit *>(u"Edit1"_s)->text(), u"Set B");
+    QCOMPARE(m_editor->findChild<QLabel *>(u"Label2"_s)->text(), u"Sound file for event (1)");
+    QCOMPARE(m_editor->findChild<QLabel *>(u"Label3"_s)->text(),
+             native(m_program->dir.path(u"sounds/s2-1.wav"_s)));
+    QVERIFY(m_editor->findChild<QWidget *>(u"Panel1"_s)->isHidden());
     QCOMPARE(m_editor->width(), 427);
     QCOMPARE(m_program->recorder.messages, QStringList());
 }
@@ -126,65 +142,65 @@ void tst_TFAudio::selectingAnEventShowsItsFile()
 {
     QFETCH(int, event);
     m_editor->show();
-    choose(m_editor, QStringLiteral("Event%1").arg(event));
-    const QString file = m_program->dir.path(QStringLiteral("sounds/s2-%1.wav").arg(event));
-    QCOMPARE(m_editor->Label2->text(), QStringLiteral("Sound file for event (%1)").arg(event));
-    QCOMPARE(m_editor->Label3->text(), native(file));
-    QCOMPARE(m_editor->MP3->player.FileName, file);
-    QCOMPARE(m_editor->GroupBox3->title(), QStringLiteral("Event %1 (%1)").arg(event));
+    choose(m_editor, u"Event%1"_s.arg(event));
+    const QString file = m_program->dir.path(u"sounds/s2-%1.wav"_s.arg(event));
+    QCOMPARE(control<QLabel>(m_editor, u"Label2"_s)->text(), u"Sound file for event (%1)"_s.arg(event));
+    QCOMPARE(control<QLabel>(m_editor, u"Label3"_s)->text(), native(file));
+    QCOMPARE(control<TMediaPlayer>(m_editor, u"MP3"_s)->player.FileName, file);
+    QCOMPARE(control<QGroupBox>(m_editor, u"GroupBox3"_s)->title(), u"Event %1 (%1)"_s.arg(event));
 }
 
 void tst_TFAudio::eventTitlesMissing()
 {
-    m_program->dir.remove(QStringLiteral("sys/en-soundevents.txt"));
+    m_program->dir.remove(u"sys/en-soundevents.txt"_s);
     m_editor->show();
     QCOMPARE(m_program->recorder.messages,
-             QStringList{QStringLiteral("Cannot open file %1")
-                             .arg(native(m_program->dir.path(QStringLiteral("sys/en-soundevents.txt"))))});
+             QStringList{u"Cannot open file %1"_s
+                             .arg(native(m_program->dir.path(u"sys/en-soundevents.txt"_s)))});
     // The titles read before stay.
-    QCOMPARE(m_editor->Events[1]->text(), u"Event 2 (2)");
+    QCOMPARE(control<QRadioButton>(m_editor, u"Event2"_s)->text(), u"Event 2 (2)");
 }
 
 void tst_TFAudio::browserOpensOnTheSoundsFolder()
 {
     m_editor->show();
-    QTest::mouseClick(m_editor->BitBtn1, Qt::LeftButton);
-    QVERIFY(m_editor->Panel1->isVisible());
-    QVERIFY(!m_editor->BitBtn1->isEnabled());
+    QTest::mouseClick(control<QPushButton>(m_editor, u"BitBtn1"_s), Qt::LeftButton);
+    QVERIFY(control<QFrame>(m_editor, u"Panel1"_s)->isVisible());
+    QVERIFY(!control<QPushButton>(m_editor, u"BitBtn1"_s)->isEnabled());
     QCOMPARE(m_editor->width(), 634);
-    const QString sounds = m_program->dir.path(QStringLiteral("sounds"));
-    QCOMPARE(m_editor->Label1->text(), native(sounds));
-    QCOMPARE(m_editor->DriveComboBox1->currentText(), u"/");
+    const QString sounds = m_program->dir.path(u"sounds"_s);
+    QCOMPARE(control<QLabel>(m_editor, u"Label1"_s)->text(), native(sounds));
+    QCOMPARE(control<QComboBox>(m_editor, u"DriveComboBox1"_s)->currentText(), u"/");
 
-    QListWidget *files = m_editor->FileListBox1;
+    QListWidget *files = control<QListWidget>(m_editor, u"FileListBox1"_s);
     QCOMPARE(files->count(), 5 * 8 + 1);
     QCOMPARE(files->item(0)->text(), u"s1-1.wav");
     QCOMPARE(files->item(files->count() - 1)->text(), u"zz-bell.MP3");
     QCOMPARE(files->currentRow(), 0);
-    QCOMPARE(m_editor->MP2->player.FileName, sounds + QStringLiteral("/s1-1.wav"));
-    QVERIFY(m_editor->MP2->isVisible());
-    QVERIFY(m_editor->BitBtn4->isEnabled());
+    QCOMPARE(control<TMediaPlayer>(m_editor, u"MP2"_s)->player.FileName, sounds + u"/s1-1.wav"_s);
+    QVERIFY(control<TMediaPlayer>(m_editor, u"MP2"_s)->isVisible());
+    QVERIFY(control<QPushButton>(m_editor, u"BitBtn4"_s)->isEnabled());
 
     clickRow(files, 3);
-    QCOMPARE(m_editor->MP2->player.FileName, sounds + QStringLiteral("/s1-4.wav"));
+    QCOMPARE(control<TMediaPlayer>(m_editor, u"MP2"_s)->player.FileName, sounds + u"/s1-4.wav"_s);
 
     // A double click plays the file at once.
     m_program->device.log.clear();
     clickRow(files, 3, true);
     QVERIFY(m_program->device.log.contains(u"start sounds/s1-4.wav"_qs));
 
-    QTest::mouseClick(m_editor->BitBtn3, Qt::LeftButton);
-    QVERIFY(m_editor->Panel1->isHidden());
-    QVERIFY(m_editor->BitBtn1->isEnabled());
+    QTest::mouseClick(control<QPushButton>(m_editor, u"BitBtn3"_s), Qt::LeftButton);
+    QVERIFY(control<QFrame>(m_editor, u"Panel1"_s)->isHidden());
+    QVERIFY(control<QPushButton>(m_editor, u"BitBtn1"_s)->isEnabled());
     QCOMPARE(m_editor->width(), 427);
 }
 
 void tst_TFAudio::escapeClosesOnlyTheBrowser()
 {
     m_editor->show();
-    QTest::mouseClick(m_editor->BitBtn1, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(m_editor, u"BitBtn1"_s), Qt::LeftButton);
     QTest::keyClick(m_editor, Qt::Key_Escape);
-    QVERIFY(m_editor->Panel1->isHidden());
+    QVERIFY(control<QFrame>(m_editor, u"Panel1"_s)->isHidden());
     QVERIFY(m_editor->isVisible());
     QTest::keyClick(m_editor, Qt::Key_Escape);
     QVERIFY(m_editor->isVisible());
@@ -193,18 +209,18 @@ void tst_TFAudio::escapeClosesOnlyTheBrowser()
 void tst_TFAudio::aFolderWithoutSoundsDisablesAssociate()
 {
     m_editor->show();
-    QTest::mouseClick(m_editor->BitBtn1, Qt::LeftButton);
-    QTreeView *folders = m_editor->DirectoryListBox1;
+    QTest::mouseClick(control<QPushButton>(m_editor, u"BitBtn1"_s), Qt::LeftButton);
+    QTreeView *folders = control<QTreeView>(m_editor, u"DirectoryListBox1"_s);
     const QModelIndex sounds = folders->currentIndex();
     QTRY_COMPARE(folders->model()->rowCount(sounds), 1);
     const QModelIndex empty = folders->model()->index(0, 0, sounds);
     folders->scrollTo(empty);
     QTest::mouseClick(folders->viewport(), Qt::LeftButton, {}, folders->visualRect(empty).center());
 
-    QCOMPARE(m_editor->Label1->text(), native(m_program->dir.path(QStringLiteral("sounds/empty"))));
-    QCOMPARE(m_editor->FileListBox1->count(), 0);
-    QVERIFY(!m_editor->BitBtn4->isEnabled());
-    QVERIFY(m_editor->MP2->isHidden());
+    QCOMPARE(control<QLabel>(m_editor, u"Label1"_s)->text(), native(m_program->dir.path(u"sounds/empty"_s)));
+    QCOMPARE(control<QListWidget>(m_editor, u"FileListBox1"_s)->count(), 0);
+    QVERIFY(!control<QPushButton>(m_editor, u"BitBtn4"_s)->isEnabled());
+    QVERIFY(control<TMediaPlayer>(m_editor, u"MP2"_s)->isHidden());
 }
 
 void tst_TFAudio::associateAndOk_data()
@@ -218,41 +234,41 @@ void tst_TFAudio::associateAndOk()
 {
     QFETCH(bool, answer);
     setUp(answer);
-    const QByteArray before = m_program->dir.read(QStringLiteral("sys/Sound2.txt"));
+    const QByteArray before = m_program->dir.read(u"sys/Sound2.txt"_s);
 
     m_editor->show();
-    choose(m_editor, QStringLiteral("Event3"));
-    QTest::mouseClick(m_editor->BitBtn1, Qt::LeftButton);
-    clickRow(m_editor->FileListBox1, m_editor->FileListBox1->count() - 1);
-    QTest::mouseClick(m_editor->BitBtn4, Qt::LeftButton);
+    choose(m_editor, u"Event3"_s);
+    QTest::mouseClick(control<QPushButton>(m_editor, u"BitBtn1"_s), Qt::LeftButton);
+    clickRow(control<QListWidget>(m_editor, u"FileListBox1"_s), control<QListWidget>(m_editor, u"FileListBox1"_s)->count() - 1);
+    QTest::mouseClick(control<QPushButton>(m_editor, u"BitBtn4"_s), Qt::LeftButton);
 
     // The file lies in the program folder, so the set names it there and
     // survives a move of the folder.
-    const QString file = m_program->dir.path(QStringLiteral("sounds/zz-bell.MP3"));
-    const QString stored = QStringLiteral("appdir\\sounds\\zz-bell.MP3");
-    QCOMPARE(m_editor->ListBox1.entry(2), stored);
-    QCOMPARE(m_editor->Label3->text(), native(file));
-    QCOMPARE(m_editor->MP3->player.FileName, file);
+    const QString file = m_program->dir.path(u"sounds/zz-bell.MP3"_s);
+    const QString stored = u"appdir\\sounds\\zz-bell.MP3"_s;
+    QCOMPARE(m_program->windows->sounds.ListBox1.entry(2), stored);
+    QCOMPARE(control<QLabel>(m_editor, u"Label3"_s)->text(), native(file));
+    QCOMPARE(control<TMediaPlayer>(m_editor, u"MP3"_s)->player.FileName, file);
 
-    QTest::mouseClick(m_editor->BitBtn2, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(m_editor, u"BitBtn2"_s), Qt::LeftButton);
     QCOMPARE(m_program->recorder.questions, QStringList{"\"Set B\" has been changed. Save it?"});
     QVERIFY(m_editor->isHidden());
-    QVERIFY(m_editor->Panel1->isHidden());
-    QStringList expected = m_program->setLines(QStringLiteral("sys/Sound2.txt"));
+    QVERIFY(control<QFrame>(m_editor, u"Panel1"_s)->isHidden());
+    QStringList expected = m_program->setLines(u"sys/Sound2.txt"_s);
     if (answer) {
         QCOMPARE(expected[2], stored);
         expected[2] = m_program->sequenceLine(2, 3);
         QCOMPARE(expected.join(u"\r\n").toLatin1() + "\r\n", before);
     } else {
-        QCOMPARE(m_program->dir.read(QStringLiteral("sys/Sound2.txt")), before);
+        QCOMPARE(m_program->dir.read(u"sys/Sound2.txt"_s), before);
     }
-    QCOMPARE(m_program->dir.read(QStringLiteral("sys/SoundStr.txt")),
+    QCOMPARE(m_program->dir.read(u"sys/SoundStr.txt"_s),
              "No sound\r\nSet A\r\nSet B\r\nSet C\r\nSet D\r\nSet E\r\n");
 
     // The next opening starts unchanged, from the file.
     m_editor->show();
     QVERIFY(!m_editor->Changed);
-    QCOMPARE(m_editor->ListBox1.entry(2), answer ? stored : m_program->sequenceLine(2, 3));
+    QCOMPARE(m_program->windows->sounds.ListBox1.entry(2), answer ? stored : m_program->sequenceLine(2, 3));
 }
 
 // Some window managers draw a close box all the same: the editor asks its
@@ -260,60 +276,56 @@ void tst_TFAudio::associateAndOk()
 void tst_TFAudio::closeBoxDoesWhatOkDoes()
 {
     m_editor->show();
-    choose(m_editor, QStringLiteral("Event3"));
-    QTest::mouseClick(m_editor->BitBtn1, Qt::LeftButton);
-    clickRow(m_editor->FileListBox1, m_editor->FileListBox1->count() - 1);
-    QTest::mouseClick(m_editor->BitBtn4, Qt::LeftButton);
-    m_program->dir.remove(QStringLiteral("sys/SoundStr.txt"));
+    choose(m_editor, u"Event3"_s);
+    QTest::mouseClick(control<QPushButton>(m_editor, u"BitBtn1"_s), Qt::LeftButton);
+    auto *files = control<QListWidget>(m_editor, u"FileListBox1"_s);
+    clickRow(files, files->count() - 1);
+    QTest::mouseClick(control<QPushButton>(m_editor, u"BitBtn4"_s), Qt::LeftButton);
+    m_program->dir.remove(u"sys/SoundStr.txt"_s);
 
     m_editor->close();
     QVERIFY(m_editor->isHidden());
-    QVERIFY(m_editor->Panel1->isHidden());
+    QVERIFY(control<QFrame>(m_editor, u"Panel1"_s)->isHidden());
     QCOMPARE(m_editor->width(), 427);
     QCOMPARE(m_program->recorder.questions, QStringList{"\"Set B\" has been changed. Save it?"});
-    QCOMPARE(m_program->setLines(QStringLiteral("sys/Sound2.txt")).at(2),
-             QStringLiteral("appdir\\sounds\\zz-bell.MP3"));
-    QVERIFY(m_program->dir.exists(QStringLiteral("sys/SoundStr.txt")));
+    QCOMPARE(m_program->setLines(u"sys/Sound2.txt"_s).at(2), u"appdir\\sounds\\zz-bell.MP3"_s);
+    QVERIFY(m_program->dir.exists(u"sys/SoundStr.txt"_s));
 }
 
 void tst_TFAudio::unchangedSetAsksNothing()
 {
-    m_program->dir.remove(QStringLiteral("sys/SoundStr.txt"));
-    const QByteArray before = m_program->dir.read(QStringLiteral("sys/Sound2.txt"));
+    m_program->dir.remove(u"sys/SoundStr.txt"_s);
+    const QByteArray before = m_program->dir.read(u"sys/Sound2.txt"_s);
     m_editor->show();
-    QTest::mouseClick(m_editor->BitBtn2, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(m_editor, u"BitBtn2"_s), Qt::LeftButton);
     QCOMPARE(m_program->recorder.questions, QStringList());
-    QCOMPARE(m_program->dir.read(QStringLiteral("sys/Sound2.txt")), before);
-    QCOMPARE(m_program->dir.read(QStringLiteral("sys/SoundStr.txt")),
+    QCOMPARE(m_program->dir.read(u"sys/Sound2.txt"_s), before);
+    QCOMPARE(m_program->dir.read(u"sys/SoundStr.txt"_s),
              "No sound\r\nSet A\r\nSet B\r\nSet C\r\nSet D\r\nSet E\r\n");
 }
 
 void tst_TFAudio::titleIsLimitedAndSavedWhateverTheAnswer()
 {
     setUp(false);
-    m_editor->show();
-    QApplication::setActiveWindow(m_editor);
-    QLineEdit *title = m_editor->Edit1;
-    title->setFocus();
-    title->selectAll();
-    QTest::keyClicks(title, QStringLiteral("Birdsong at dawn"));
+    QLineEdit *title = typeTitle(u"Birdsong at dawn"_s);
     QCOMPARE(title->text(), u"Birdsong a");
     QTest::keyClick(title, Qt::Key_Tab);
 
     QCOMPARE(m_program->windows->FSound->selectedTitle(), u"Birdsong a");
-    QCOMPARE(m_program->windows->FSound->Choices[2]->text(), u"Birdsong a");
-    QCOMPARE(m_editor->GroupBox3->title(), u"Personnalisation de \"Birdsong a\"");
-    QCOMPARE(m_editor->RadioGroup1->title(), QString::fromUtf8(" Événements pour \"Birdsong a\" "));
+    QCOMPARE(control<QRadioButton>(m_program->windows->FSound, u"Choice2"_s)->text(), u"Birdsong a");
+    QCOMPARE(control<QGroupBox>(m_editor, u"GroupBox3"_s)->title(), u"Personnalisation de \"Birdsong a\"");
+    QCOMPARE(control<QGroupBox>(m_editor, u"RadioGroup1"_s)->title(),
+             QString::fromUtf8(" Événements pour \"Birdsong a\" "));
 
     // Associate once so that OK asks; the answer no keeps the set's file but
     // not the old title.
-    QTest::mouseClick(m_editor->BitBtn1, Qt::LeftButton);
-    QTest::mouseClick(m_editor->BitBtn4, Qt::LeftButton);
-    const QByteArray before = m_program->dir.read(QStringLiteral("sys/Sound2.txt"));
-    QTest::mouseClick(m_editor->BitBtn2, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(m_editor, u"BitBtn1"_s), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(m_editor, u"BitBtn4"_s), Qt::LeftButton);
+    const QByteArray before = m_program->dir.read(u"sys/Sound2.txt"_s);
+    QTest::mouseClick(control<QPushButton>(m_editor, u"BitBtn2"_s), Qt::LeftButton);
     QCOMPARE(m_program->recorder.questions, QStringList{"\"Birdsong a\" has been changed. Save it?"});
-    QCOMPARE(m_program->dir.read(QStringLiteral("sys/Sound2.txt")), before);
-    QCOMPARE(m_program->dir.read(QStringLiteral("sys/SoundStr.txt")),
+    QCOMPARE(m_program->dir.read(u"sys/Sound2.txt"_s), before);
+    QCOMPARE(m_program->dir.read(u"sys/SoundStr.txt"_s),
              "No sound\r\nSet A\r\nBirdsong a\r\nSet C\r\nSet D\r\nSet E\r\n");
 }
 
@@ -321,29 +333,23 @@ void tst_TFAudio::titleIsLimitedAndSavedWhateverTheAnswer()
 // French (above); with them, in the current language.
 void tst_TFAudio::titleCaptionsInTheCurrentLanguage()
 {
-    m_program->dir.write(QStringLiteral("sys/en.lng"), "[FAudio]\r\nvRadioGroupCaption=Events for\r\n"
-                                                       "vCustomizeCaption=Customising\r\n"
-                                                       "vEventsForCaption=Events for\r\n");
+    m_program->dir.write(u"sys/en.lng"_s, "[FAudio]\r\nvRadioGroupCaption=Events for\r\n"
+                                          "vCustomizeCaption=Customising\r\n"
+                                          "vEventsForCaption=Events for\r\n");
     m_program->windows->UpdateLanguage();
-    m_editor->show();
-    QApplication::setActiveWindow(m_editor);
-    QLineEdit *title = m_editor->Edit1;
-    title->setFocus();
-    title->selectAll();
-    QTest::keyClicks(title, QStringLiteral("Owls"));
-    QTest::keyClick(title, Qt::Key_Tab);
+    QTest::keyClick(typeTitle(u"Owls"_s), Qt::Key_Tab);
 
-    QCOMPARE(m_editor->GroupBox3->title(), u"Customising \"Owls\"");
-    QCOMPARE(m_editor->RadioGroup1->title(), u" Events for \"Owls\" ");
+    QCOMPARE(control<QGroupBox>(m_editor, u"GroupBox3"_s)->title(), u"Customising \"Owls\"");
+    QCOMPARE(control<QGroupBox>(m_editor, u"RadioGroup1"_s)->title(), u" Events for \"Owls\" ");
 }
 
 void tst_TFAudio::playersCloseEachOther()
 {
     m_editor->show();
-    QTest::mouseClick(m_editor->BitBtn1, Qt::LeftButton);
-    QTest::mouseClick(m_editor->MP3->PlayButton, Qt::LeftButton);
-    QTest::mouseClick(m_editor->MP2->PlayButton, Qt::LeftButton);
-    QTest::mouseClick(m_editor->MP3->StopButton, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(m_editor, u"BitBtn1"_s), Qt::LeftButton);
+    QTest::mouseClick(control<TMediaPlayer>(m_editor, u"MP3"_s)->PlayButton, Qt::LeftButton);
+    QTest::mouseClick(control<TMediaPlayer>(m_editor, u"MP2"_s)->PlayButton, Qt::LeftButton);
+    QTest::mouseClick(control<TMediaPlayer>(m_editor, u"MP3"_s)->StopButton, Qt::LeftButton);
     QCOMPARE(m_program->device.log,
              (QStringList{"open sounds/s2-1.wav", "start sounds/s2-1.wav",
                           "close sounds/s2-1.wav", "open sounds/s1-1.wav", "start sounds/s1-1.wav",
@@ -351,8 +357,8 @@ void tst_TFAudio::playersCloseEachOther()
                           "stop sounds/s2-1.wav"}));
     // Closing the window closes the shared player.
     m_program->device.log.clear();
-    QTest::mouseClick(m_editor->MP2->PlayButton, Qt::LeftButton);
-    QTest::mouseClick(m_editor->BitBtn2, Qt::LeftButton);
+    QTest::mouseClick(control<TMediaPlayer>(m_editor, u"MP2"_s)->PlayButton, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(m_editor, u"BitBtn2"_s), Qt::LeftButton);
     QVERIFY(m_program->device.log.contains(u"close sounds/s1-1.wav"_qs));
 }
 

@@ -8,6 +8,7 @@
 #include "TFSound.h"
 #include "TFSoundTest.h"
 #include "TFStart.h"
+#include "WindowControls.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -17,12 +18,14 @@
 #include <QTest>
 #include <QTimer>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // Which of its two pictures the drill window's sound button shows.
 bool showsSoundOn(TFCalculator *drill)
 {
-    const auto picture = [drill] { return drill->BitBtn8->icon().pixmap(24).toImage(); };
+    const auto picture = [drill] { return drill->findChild<QPushButton *>(u"BitBtn8"_s)->icon().pixmap(24).toImage(); };
     const QImage shown = picture();
     drill->showSoundPicture(false);
     const QImage off = picture();
@@ -47,7 +50,7 @@ void runDrill(SoundProgram &program)
 {
     TFCalculator *drill = program.windows->FCalculator;
     QTimer::singleShot(0, drill, [drill] { drill->accept(); });
-    QTest::mouseClick(program.windows->FStart->BitBtn2, Qt::LeftButton);
+    QTest::mouseClick(program.windows->FStart->findChild<QPushButton *>(u"BitBtn2"_s), Qt::LeftButton);
 }
 
 } // namespace
@@ -89,10 +92,10 @@ void tst_TFSound::startupChecksTheSetAndSoundsEnteringOnce()
     program.start();
     QCOMPARE(program.device.played(), QStringList{"sounds/s3-1.wav"});
     QCOMPARE(program.recorder.messages, QStringList());
-    QVERIFY(!program.windows->FStart->StartupSoundPending);
+    QVERIFY(!program.windows->context.StartupSoundPending);
     // Every file was opened once by the check before the entering sound.
     QCOMPARE(program.device.opened().size(), 8 + 1);
-    QCOMPARE(program.dir.read(QStringLiteral("sys/Sound3.txt")), SoundProgram::setFile(3));
+    QCOMPARE(program.dir.read(u"sys/Sound3.txt"_s), SoundProgram::setFile(3));
     QCOMPARE(program.windows->FSound->selectedSequence(), 3);
 
     program.device.log.clear();
@@ -118,17 +121,17 @@ void tst_TFSound::startupReplacesAnUnplayableEntry()
     QFETCH(QByteArray, content);
     SoundProgram program(2);
     if (entry.endsWith(u"text.wav"))
-        program.dir.write(QStringLiteral("sounds/text.wav"), content);
+        program.dir.write(u"sounds/text.wav"_s, content);
     if (entry.endsWith(u"empty.wav"))
-        program.dir.write(QStringLiteral("sounds/empty.wav"), QByteArray());
-    QStringList lines = program.setLines(QStringLiteral("sys/Sound2.txt"));
+        program.dir.write(u"sounds/empty.wav"_s, QByteArray());
+    QStringList lines = program.setLines(u"sys/Sound2.txt"_s);
     lines[3] = entry;
-    program.dir.write(QStringLiteral("sys/Sound2.txt"), lines.join(QStringLiteral("\r\n")).toLatin1() + "\r\n");
+    program.dir.write(u"sys/Sound2.txt"_s, lines.join(u"\r\n"_s).toLatin1() + "\r\n");
     program.create();
     program.start();
 
     lines[3] = program.defaultEntry();
-    QCOMPARE(program.setLines(QStringLiteral("sys/Sound2.txt")), lines);
+    QCOMPARE(program.setLines(u"sys/Sound2.txt"_s), lines);
     QCOMPARE(program.device.played(), QStringList{"sounds/s2-1.wav"});
     QCOMPARE(program.recorder.messages, QStringList());
 }
@@ -136,23 +139,23 @@ void tst_TFSound::startupReplacesAnUnplayableEntry()
 void tst_TFSound::startupWithTheSetFileMissing()
 {
     SoundProgram program(3);
-    program.dir.remove(QStringLiteral("sys/Sound3.txt"));
+    program.dir.remove(u"sys/Sound3.txt"_s);
     program.create();
     program.start();
 
     QCOMPARE(program.recorder.messages,
-             (QStringList{QStringLiteral("Cannot open file %1").arg(program.dir.path(QStringLiteral("sys/Sound3.txt"))),
+             (QStringList{u"Cannot open file %1"_s.arg(program.dir.path(u"sys/Sound3.txt"_s)),
                           "Problem: file(s) not found! Please edit sequence \"Sound 3\" now.\r\n"
                           "This sequence has been reset to sound defaults."}));
     QCOMPARE(program.device.played(), QStringList());
-    QCOMPARE(program.setLines(QStringLiteral("sys/Sound3.txt")), QStringList(8, program.defaultEntry()));
-    QVERIFY(program.windows->FStart->StartupSoundPending);
+    QCOMPARE(program.setLines(u"sys/Sound3.txt"_s), QStringList(8, program.defaultEntry()));
+    QVERIFY(program.windows->context.StartupSoundPending);
     QCOMPARE(program.bouton(), 3);
 
     // The entering sound comes at the next showing, after a drill.
     runDrill(program);
     QCOMPARE(program.device.played(), (QStringList{"default.wav", "default.wav"}));
-    QVERIFY(!program.windows->FStart->StartupSoundPending);
+    QVERIFY(!program.windows->context.StartupSoundPending);
 }
 
 void tst_TFSound::startupWithoutAnAudioDevice()
@@ -163,14 +166,14 @@ void tst_TFSound::startupWithoutAnAudioDevice()
     program.start();
 
     QCOMPARE(program.recorder.messages, QStringList{"No audio device on this system !"});
-    QVERIFY(!program.windows->FCalculator->BitBtn8->isEnabled());
+    QVERIFY(!program.windows->FCalculator->findChild<QPushButton *>(u"BitBtn8"_s)->isEnabled());
     QCOMPARE(program.bouton(), 0);
     // The set was not checked, so it was not lost to the default sound.
     QCOMPARE(program.device.log, QStringList());
-    QCOMPARE(program.dir.read(QStringLiteral("sys/Sound2.txt")), SoundProgram::setFile(2));
+    QCOMPARE(program.dir.read(u"sys/Sound2.txt"_s), SoundProgram::setFile(2));
 
     program.windows->FStart->BitBtn1Click();
-    QVERIFY(program.dir.read(QStringLiteral("sys/multable.ini")).contains("Bouton=0"));
+    QVERIFY(program.dir.read(u"sys/multable.ini"_s).contains("Bouton=0"));
     QCOMPARE(program.device.log, QStringList());
     QCOMPARE(program.recorder.messages.size(), 1);
 }
@@ -178,20 +181,20 @@ void tst_TFSound::startupWithoutAnAudioDevice()
 void tst_TFSound::startupWithAnUnplayableDefaultSound()
 {
     SoundProgram program(1);
-    program.dir.remove(QStringLiteral("sounds/s1-1.wav"));
-    program.dir.write(QStringLiteral("default.wav"), "broken");
+    program.dir.remove(u"sounds/s1-1.wav"_s);
+    program.dir.write(u"default.wav"_s, "broken");
     program.create();
     program.start();
 
     QCOMPARE(program.recorder.messages,
              QStringList{"Problem: file(s) not found! Please edit sequence \"Sound 1\" now.\r\n"
                          "This sequence was reset to sound defaults."});
-    QCOMPARE(program.setLines(QStringLiteral("sys/Sound1.txt")), QStringList(8, program.defaultEntry()));
+    QCOMPARE(program.setLines(u"sys/Sound1.txt"_s), QStringList(8, program.defaultEntry()));
     QCOMPARE(program.device.played(), QStringList());
     // The activation checked the files of the reset set again.
-    QVERIFY(program.windows->FStart->StartupSoundPending);
+    QVERIFY(program.windows->context.StartupSoundPending);
     QVERIFY(program.windows->FSoundTest->isHidden());
-    QCOMPARE(program.windows->FSoundTest->PB1->value(), 8);
+    QCOMPARE(program.windows->FSoundTest->findChild<QProgressBar *>(u"PB1"_s)->value(), 8);
 }
 
 void tst_TFSound::silenceSoundsNothing()
@@ -200,12 +203,12 @@ void tst_TFSound::silenceSoundsNothing()
     program.create();
     program.start();
     for (int event = 1; event <= 8; ++event)
-        program.windows->FSound->MakeSound(static_cast<SoundEvent>(event));
+        program.windows->sounds.MakeSound(static_cast<SoundEvent>(event));
     runDrill(program);
     program.windows->FStart->BitBtn1Click();
     QCOMPARE(program.device.log, QStringList());
     QCOMPARE(program.recorder.messages, QStringList());
-    QVERIFY(program.windows->FStart->Image1->isHidden());
+    QVERIFY(program.windows->FStart->findChild<QLabel *>(u"Image1"_s)->isHidden());
 }
 
 void tst_TFSound::withoutAnInstalledDeviceNothingIsChecked()
@@ -215,12 +218,12 @@ void tst_TFSound::withoutAnInstalledDeviceNothingIsChecked()
     WindowSet windows(dir.path());
     QVERIFY(windows.create());
     windows.FStart->showAndActivate();
-    windows.FSound->MakeSound(SoundEvent::WrongAnswer);
+    windows.sounds.MakeSound(SoundEvent::WrongAnswer);
     windows.FStart->BitBtn1Click();
     QCOMPARE(recorder.messages, QStringList());
-    QVERIFY(!dir.exists(QStringLiteral("sys/Sound1.txt")));
-    QVERIFY(dir.read(QStringLiteral("sys/multable.ini")).contains("Bouton=1"));
-    QVERIFY(windows.FStart->Image1->isVisibleTo(windows.FStart));
+    QVERIFY(!dir.exists(u"sys/Sound1.txt"_s));
+    QVERIFY(dir.read(u"sys/multable.ini"_s).contains("Bouton=1"));
+    QVERIFY(windows.FStart->findChild<QLabel *>(u"Image1"_s)->isVisibleTo(windows.FStart));
 }
 
 void tst_TFSound::eventsSoundTheirEntry_data()
@@ -237,8 +240,8 @@ void tst_TFSound::eventsSoundTheirEntry()
     program.create();
     program.start();
     program.device.log.clear();
-    program.windows->FSound->MakeSound(static_cast<SoundEvent>(event));
-    const QString name = QStringLiteral("sounds/s4-%1.wav").arg(event);
+    program.windows->sounds.MakeSound(static_cast<SoundEvent>(event));
+    const QString name = u"sounds/s4-%1.wav"_s.arg(event);
     QCOMPARE(program.device.log, (QStringList{"open " + name, "play " + name, "close " + name}));
 }
 
@@ -247,16 +250,16 @@ void tst_TFSound::aFailingEventSoundIsReportedOncePerRun()
     SoundProgram program(1);
     program.create();
     program.start();
-    program.dir.remove(QStringLiteral("sounds/s1-4.wav"));
-    program.dir.remove(QStringLiteral("sounds/s1-6.wav"));
-    TFSound *sound = program.windows->FSound;
-    sound->MakeSound(SoundEvent::WrongAnswer);
-    sound->MakeSound(SoundEvent::LateWrongAnswer);
-    sound->MakeSound(SoundEvent::WrongAnswer);
-    sound->MakeSound(SoundEvent::RightAnswer);
+    program.dir.remove(u"sounds/s1-4.wav"_s);
+    program.dir.remove(u"sounds/s1-6.wav"_s);
+    EventSounds &sounds = program.windows->sounds;
+    sounds.MakeSound(SoundEvent::WrongAnswer);
+    sounds.MakeSound(SoundEvent::LateWrongAnswer);
+    sounds.MakeSound(SoundEvent::WrongAnswer);
+    sounds.MakeSound(SoundEvent::RightAnswer);
     QCOMPARE(program.recorder.messages.size(), 1);
     QVERIFY(program.recorder.messages[0].startsWith(
-        QStringLiteral("Sound problem...\r\n%1").arg(program.dir.path(QStringLiteral("sounds/s1-4.wav")))));
+        u"Sound problem...\r\n%1"_s.arg(program.dir.path(u"sounds/s1-4.wav"_s))));
     QCOMPARE(program.device.played(), (QStringList{"sounds/s1-1.wav", "sounds/s1-3.wav"}));
 }
 
@@ -265,7 +268,7 @@ void tst_TFSound::startButtonReportsItsOwnFailure()
     SoundProgram program(1);
     program.create();
     program.start();
-    program.dir.remove(QStringLiteral("sounds/s1-2.wav"));
+    program.dir.remove(u"sounds/s1-2.wav"_s);
     runDrill(program);
     runDrill(program);
     QCOMPARE(program.recorder.messages, (QStringList{"Sound problem...", "Sound problem..."}));
@@ -278,13 +281,13 @@ void tst_TFSound::quitSoundsLast()
     program.start();
     program.windows->FStart->BitBtn1Click();
     QCOMPARE(program.device.played().last(), u"sounds/s5-8.wav");
-    QVERIFY(program.dir.read(QStringLiteral("sys/multable.ini")).contains("Bouton=5"));
+    QVERIFY(program.dir.read(u"sys/multable.ini"_s).contains("Bouton=5"));
 
     // A quit sound that can't be opened does not keep the program from ending.
     SoundProgram broken(5);
     broken.create();
     broken.start();
-    broken.dir.remove(QStringLiteral("sounds/s5-8.wav"));
+    broken.dir.remove(u"sounds/s5-8.wav"_s);
     broken.windows->FStart->BitBtn1Click();
     QVERIFY(broken.windows->FStart->hasQuit());
     QCOMPARE(broken.recorder.messages.size(), 1);
@@ -296,12 +299,12 @@ void tst_TFSound::mentalModeSoundDoesNotWait()
     program.create();
     program.start();
     program.device.log.clear();
-    program.windows->FSound->playDefaultSound();
+    program.windows->sounds.playDefaultSound();
     QCOMPARE(program.device.log, (QStringList{"open default.wav", "start default.wav"}));
 
     program.device.log.clear();
     program.windows->context.settings.Bouton = 0;
-    program.windows->FSound->playDefaultSound();
+    program.windows->sounds.playDefaultSound();
     QCOMPARE(program.device.log, QStringList());
 }
 
@@ -322,13 +325,13 @@ void tst_TFSound::optionsWindowShowsTheCurrentChoice()
     options->show();
 
     const bool soundOn = bouton != 0;
-    QCOMPARE(options->findChild<QRadioButton *>(QStringLiteral("Choice2"))->text(), u"Set B");
-    QCOMPARE(options->findChild<QRadioButton *>(QStringLiteral("Choice0"))->text(), u"No sound");
-    QVERIFY(options->findChild<QRadioButton *>(QStringLiteral("Choice%1").arg(bouton))->isChecked());
-    QCOMPARE(options->findChild<QPushButton *>(QStringLiteral("BitBtn8"))->isEnabled(), soundOn);
-    QCOMPARE(options->findChild<QPushButton *>(QStringLiteral("BitBtn3"))->isEnabled(), soundOn);
-    QCOMPARE(options->findChild<QLabel *>(QStringLiteral("Label1"))->isVisible(), !soundOn);
-    QVERIFY(options->findChild<QProgressBar *>(QStringLiteral("PB"))->isHidden());
+    QCOMPARE(options->findChild<QRadioButton *>(u"Choice2"_s)->text(), u"Set B");
+    QCOMPARE(options->findChild<QRadioButton *>(u"Choice0"_s)->text(), u"No sound");
+    QVERIFY(options->findChild<QRadioButton *>(u"Choice%1"_s.arg(bouton))->isChecked());
+    QCOMPARE(options->findChild<QPushButton *>(u"BitBtn8"_s)->isEnabled(), soundOn);
+    QCOMPARE(options->findChild<QPushButton *>(u"BitBtn3"_s)->isEnabled(), soundOn);
+    QCOMPARE(options->findChild<QLabel *>(u"Label1"_s)->isVisible(), !soundOn);
+    QVERIFY(options->findChild<QProgressBar *>(u"PB"_s)->isHidden());
     QCOMPARE(showsSoundOn(program.windows->FCalculator), soundOn);
     QCOMPARE(program.recorder.messages, QStringList());
 }
@@ -338,35 +341,35 @@ void tst_TFSound::choosingASetChecksAndRepairsIt()
     SoundProgram program(1);
     program.create();
     program.start();
-    program.dir.remove(QStringLiteral("sounds/s4-6.wav"));
+    program.dir.remove(u"sounds/s4-6.wav"_s);
     TFSound *options = program.windows->FSound;
     options->show();
     program.device.log.clear();
 
-    choose(options, QStringLiteral("Choice4"));
+    choose(options, u"Choice4"_s);
     QCOMPARE(program.bouton(), 4);
     QStringList expected;
     for (int event = 1; event <= 8; ++event)
         expected << program.sequenceLine(4, event);
     expected[5] = program.defaultEntry();
-    QCOMPARE(program.setLines(QStringLiteral("sys/Sound4.txt")), expected);
+    QCOMPARE(program.setLines(u"sys/Sound4.txt"_s), expected);
     QCOMPARE(program.device.played(), QStringList());
-    QVERIFY(options->findChild<QProgressBar *>(QStringLiteral("PB"))->isHidden());
-    QVERIFY(options->BitBtn8->isEnabled());
-    QVERIFY(options->BitBtn3->isEnabled());
-    QVERIFY(options->BitBtn1->isEnabled());
+    QVERIFY(options->findChild<QProgressBar *>(u"PB"_s)->isHidden());
+    QVERIFY(control<QPushButton>(options, u"BitBtn8"_s)->isEnabled());
+    QVERIFY(control<QPushButton>(options, u"BitBtn3"_s)->isEnabled());
+    QVERIFY(control<QPushButton>(options, u"BitBtn1"_s)->isEnabled());
 
     // The set sounds at once, before OK.
-    options->MakeSound(SoundEvent::RightAnswer);
+    program.windows->sounds.MakeSound(SoundEvent::RightAnswer);
     QCOMPARE(program.device.played(), QStringList{"sounds/s4-3.wav"});
 }
 
 void tst_TFSound::choosingAnUnreadableSet()
 {
     SoundProgram program(1);
-    program.dir.remove(QStringLiteral("sys/Sound5.txt"));
-    program.dir.remove(QStringLiteral("sys/Sound2.txt"));
-    QVERIFY(QDir(program.dir.path()).mkpath(QStringLiteral("sys/Sound2.txt")));
+    program.dir.remove(u"sys/Sound5.txt"_s);
+    program.dir.remove(u"sys/Sound2.txt"_s);
+    QVERIFY(QDir(program.dir.path()).mkpath(u"sys/Sound2.txt"_s));
     program.create();
     program.start();
     TFSound *options = program.windows->FSound;
@@ -374,16 +377,16 @@ void tst_TFSound::choosingAnUnreadableSet()
 
     for (int number : {5, 2}) {
         program.recorder.messages.clear();
-        choose(options, QStringLiteral("Choice%1").arg(number));
+        choose(options, u"Choice%1"_s.arg(number));
         QCOMPARE(program.recorder.messages,
-                 QStringList{QStringLiteral("Cannot open file %1")
-                                 .arg(program.dir.path(QStringLiteral("sys/Sound%1.txt").arg(number)))});
-        QVERIFY(options->BitBtn8->isEnabled());
-        QVERIFY(options->BitBtn1->isEnabled());
-        QCOMPARE(program.windows->FAudio->ListBox1.entries(), QStringList(8, program.defaultEntry()));
+                 QStringList{u"Cannot open file %1"_s
+                                 .arg(program.dir.path(u"sys/Sound%1.txt"_s.arg(number)))});
+        QVERIFY(control<QPushButton>(options, u"BitBtn8"_s)->isEnabled());
+        QVERIFY(control<QPushButton>(options, u"BitBtn1"_s)->isEnabled());
+        QCOMPARE(program.windows->sounds.ListBox1.entries(), QStringList(8, program.defaultEntry()));
     }
-    QVERIFY(!program.dir.exists(QStringLiteral("sys/Sound5.txt")));
-    QVERIFY(QFileInfo(program.dir.path(QStringLiteral("sys/Sound2.txt"))).isDir());
+    QVERIFY(!program.dir.exists(u"sys/Sound5.txt"_s));
+    QVERIFY(QFileInfo(program.dir.path(u"sys/Sound2.txt"_s)).isDir());
 }
 
 void tst_TFSound::listenPlaysTheWholeSet()
@@ -395,14 +398,14 @@ void tst_TFSound::listenPlaysTheWholeSet()
     options->show();
     program.device.log.clear();
 
-    QTest::mouseClick(options->BitBtn8, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(options, u"BitBtn8"_s), Qt::LeftButton);
     QStringList expected;
     for (int event = 1; event <= 8; ++event)
-        expected << QStringLiteral("sounds/s2-%1.wav").arg(event);
+        expected << u"sounds/s2-%1.wav"_s.arg(event);
     QCOMPARE(program.device.played(), expected);
-    QCOMPARE(options->PB->value(), 8);
-    QVERIFY(options->PB->isHidden());
-    for (QWidget *control : QList<QWidget *>{options->BitBtn8, options->BitBtn3, options->RadioGroup1, options->BitBtn1})
+    QCOMPARE(control<QProgressBar>(options, u"PB"_s)->value(), 8);
+    QVERIFY(control<QProgressBar>(options, u"PB"_s)->isHidden());
+    for (QWidget *control : QList<QWidget *>{control<QPushButton>(options, u"BitBtn8"_s), control<QPushButton>(options, u"BitBtn3"_s), control<QGroupBox>(options, u"RadioGroup1"_s), control<QPushButton>(options, u"BitBtn1"_s)})
         QVERIFY(control->isEnabled());
 }
 
@@ -414,7 +417,7 @@ void tst_TFSound::closeBoxDoesWhatOkDoes()
     program.start();
     TFSound *options = program.windows->FSound;
     options->show();
-    choose(options, QStringLiteral("Choice0"));
+    choose(options, u"Choice0"_s);
     options->close();
     QVERIFY(options->isHidden());
     QCOMPARE(program.bouton(), 0);
@@ -429,26 +432,26 @@ void tst_TFSound::okWithSilenceTurnsTheSoundOff()
     program.device.outputs = 0; // OK with Silence does not look for a device
     TFSound *options = program.windows->FSound;
     options->show();
-    choose(options, QStringLiteral("Choice0"));
+    choose(options, u"Choice0"_s);
     QCOMPARE(program.bouton(), 3);
-    QVERIFY(!options->BitBtn8->isEnabled());
-    QVERIFY(options->Label1->isVisible());
+    QVERIFY(!control<QPushButton>(options, u"BitBtn8"_s)->isEnabled());
+    QVERIFY(control<QLabel>(options, u"Label1"_s)->isVisible());
 
     QTest::keyClick(options, Qt::Key_Escape);
     QVERIFY(options->isVisible());
-    QTest::mouseClick(options->BitBtn1, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(options, u"BitBtn1"_s), Qt::LeftButton);
     QVERIFY(options->isHidden());
     QCOMPARE(program.bouton(), 0);
     QVERIFY(!showsSoundOn(program.windows->FCalculator));
     QCOMPARE(program.recorder.messages, QStringList());
     program.device.log.clear();
-    program.windows->FSound->MakeSound(SoundEvent::RightAnswer);
+    program.windows->sounds.MakeSound(SoundEvent::RightAnswer);
     QCOMPARE(program.device.log, QStringList());
 
     // Back to a set, on a machine that lost its device meanwhile.
     options->show();
-    choose(options, QStringLiteral("Choice1"));
-    QTest::mouseClick(options->BitBtn1, Qt::LeftButton);
+    choose(options, u"Choice1"_s);
+    QTest::mouseClick(control<QPushButton>(options, u"BitBtn1"_s), Qt::LeftButton);
     QCOMPARE(program.recorder.messages, QStringList{"No audio device on this system !"});
     QCOMPARE(program.bouton(), 0);
 }
@@ -464,12 +467,12 @@ void tst_TFSound::editOpensTheEditorOnTheCurrentSet()
     bool shown = false;
     QTimer::singleShot(0, editor, [&] {
         shown = editor->isVisible();
-        QTest::mouseClick(editor->BitBtn2, Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(editor, u"BitBtn2"_s), Qt::LeftButton);
     });
-    QTest::mouseClick(options->BitBtn3, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(options, u"BitBtn3"_s), Qt::LeftButton);
     QVERIFY(shown);
-    QCOMPARE(editor->FileName, program.dir.path(QStringLiteral("sys/Sound2.txt")));
-    QCOMPARE(editor->ListBox1.entry(0), program.sequenceLine(2, 1));
+    QCOMPARE(program.windows->sounds.FileName, program.dir.path(u"sys/Sound2.txt"_s));
+    QCOMPARE(program.windows->sounds.ListBox1.entry(0), program.sequenceLine(2, 1));
     QVERIFY(program.recorder.questions.isEmpty());
 }
 

@@ -4,12 +4,14 @@
 #include <QFile>
 #include <QFileInfo>
 
+using namespace Qt::StringLiterals;
+
 AppDirFixture::AppDirFixture(const QString &folderName)
     : m_path(m_dir.path() + u'/' + (folderName.isEmpty() ? QString() : folderName + u'/'))
 {
-    QDir(m_path).mkpath(QStringLiteral("sys"));
-    write(QStringLiteral("sys/multable.ini"), QByteArray());
-    write(QStringLiteral("sys/choices.txt"), QByteArray());
+    QDir(m_path).mkpath(u"sys"_s);
+    write(u"sys/multable.ini"_s, QByteArray());
+    write(u"sys/choices.txt"_s, QByteArray());
 }
 
 QString AppDirFixture::path() const

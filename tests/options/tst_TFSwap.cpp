@@ -3,6 +3,7 @@
 #include "TFStart.h"
 #include "TFSwap.h"
 #include "UpDown.h"
+#include "WindowControls.h"
 #include "WindowSet.h"
 
 #include <QLabel>
@@ -16,7 +17,7 @@
 
 using namespace Qt::StringLiterals;
 
-class tst_ExpertOptions : public QObject
+class tst_TFSwap : public QObject
 {
     Q_OBJECT
 
@@ -36,7 +37,7 @@ private:
     std::unique_ptr<WindowSet> m_windows;
 };
 
-TFSwap *tst_ExpertOptions::open(const QByteArray &settings)
+TFSwap *tst_TFSwap::open(const QByteArray &settings)
 {
     m_windows.reset();
     m_dir = std::make_unique<AppDirFixture>();
@@ -46,26 +47,26 @@ TFSwap *tst_ExpertOptions::open(const QByteArray &settings)
                                   "vCrossYesRadioBtnCaption=Yes\r\nvCrossNoRadioBtnCaption=No\r\n"
                                   "vSmallestMultiplicatorLbl=Smallest multiplicator:\r\n");
     m_windows = std::make_unique<WindowSet>(m_dir->path());
-    if (!m_windows->create())
+    if (!m_windows->create(WindowSet::ExpertDialog))
         return nullptr;
     TFSwap *dialog = m_windows->FSwap;
     dialog->show();
     return QTest::qWaitForWindowExposed(dialog) ? dialog : nullptr;
 }
 
-void tst_ExpertOptions::opensOnStoredValuesAndTexts()
+void tst_TFSwap::opensOnStoredValuesAndTexts()
 {
     TFSwap *dialog = open("Range=5\r\n[CALCULS]\r\nInversion=1\r\n");
     QVERIFY(dialog);
     QCOMPARE(dialog->windowTitle(), u"Expert options"_s);
-    QCOMPARE(dialog->RadioButton1->text(), u"Yes"_s);
-    QCOMPARE(dialog->Label2->text(), u"Smallest multiplicator:"_s);
-    QCOMPARE(dialog->Edit1->text(), u"5"_s);
-    QVERIFY(dialog->RadioButton1->isChecked());
-    QVERIFY(!dialog->RadioButton2->isChecked());
+    QCOMPARE(control<QRadioButton>(dialog, u"RadioButton1"_s)->text(), u"Yes"_s);
+    QCOMPARE(control<QLabel>(dialog, u"Label2"_s)->text(), u"Smallest multiplicator:"_s);
+    QCOMPARE(control<QLineEdit>(dialog, u"Edit1"_s)->text(), u"5"_s);
+    QVERIFY(control<QRadioButton>(dialog, u"RadioButton1"_s)->isChecked());
+    QVERIFY(!control<QRadioButton>(dialog, u"RadioButton2"_s)->isChecked());
 }
 
-void tst_ExpertOptions::arrowsStopAtTheBounds_data()
+void tst_TFSwap::arrowsStopAtTheBounds_data()
 {
     QTest::addColumn<QByteArray>("range");
     QTest::addColumn<QString>("arrow");
@@ -78,7 +79,7 @@ void tst_ExpertOptions::arrowsStopAtTheBounds_data()
     QTest::newRow("down from 3") << QByteArray("Range=3") << "down" << 1 << "2";
 }
 
-void tst_ExpertOptions::arrowsStopAtTheBounds()
+void tst_TFSwap::arrowsStopAtTheBounds()
 {
     QFETCH(QByteArray, range);
     QFETCH(QString, arrow);
@@ -86,46 +87,46 @@ void tst_ExpertOptions::arrowsStopAtTheBounds()
     QFETCH(QString, shown);
     TFSwap *dialog = open(range + "\r\n");
     QVERIFY(dialog);
-    auto *button = dialog->UpDown1->findChild<QToolButton *>(arrow);
+    auto *button = control<UpDown>(dialog, u"UpDown1"_s)->findChild<QToolButton *>(arrow);
     for (int i = 0; i < clicks; ++i)
         QTest::mouseClick(button, Qt::LeftButton);
-    QCOMPARE(dialog->Edit1->text(), shown);
+    QCOMPARE(control<QLineEdit>(dialog, u"Edit1"_s)->text(), shown);
 
-    QTest::mouseClick(dialog->BitBtn1, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(dialog, u"BitBtn1"_s), Qt::LeftButton);
     QCOMPARE(m_windows->context.settings.Range, shown.toInt());
-    QCOMPARE(m_windows->FStart->LBRange.first(), shown);
+    QCOMPARE(m_windows->context.LBRange.first(), shown);
 }
 
-void tst_ExpertOptions::boxCannotBeTypedInto()
+void tst_TFSwap::boxCannotBeTypedInto()
 {
     TFSwap *dialog = open("Range=4\r\n");
     QVERIFY(dialog);
-    QTest::keyClicks(dialog->Edit1, u"9"_s);
-    QCOMPARE(dialog->Edit1->text(), u"4"_s);
-    QTest::keyClick(dialog->Edit1, Qt::Key_Up);
-    QCOMPARE(dialog->Edit1->text(), u"5"_s);
+    QTest::keyClicks(control<QLineEdit>(dialog, u"Edit1"_s), u"9"_s);
+    QCOMPARE(control<QLineEdit>(dialog, u"Edit1"_s)->text(), u"4"_s);
+    QTest::keyClick(control<QLineEdit>(dialog, u"Edit1"_s), Qt::Key_Up);
+    QCOMPARE(control<QLineEdit>(dialog, u"Edit1"_s)->text(), u"5"_s);
 }
 
-void tst_ExpertOptions::crossingTakesEffectAtOnce()
+void tst_TFSwap::crossingTakesEffectAtOnce()
 {
     TFSwap *dialog = open({});
     QVERIFY(dialog);
-    QVERIFY(dialog->RadioButton2->isChecked());
-    QTest::mouseClick(dialog->RadioButton1, Qt::LeftButton);
+    QVERIFY(control<QRadioButton>(dialog, u"RadioButton2"_s)->isChecked());
+    QTest::mouseClick(control<QRadioButton>(dialog, u"RadioButton1"_s), Qt::LeftButton);
     QVERIFY(m_windows->context.settings.Inversion);
-    QTest::mouseClick(dialog->RadioButton2, Qt::LeftButton);
+    QTest::mouseClick(control<QRadioButton>(dialog, u"RadioButton2"_s), Qt::LeftButton);
     QVERIFY(!m_windows->context.settings.Inversion);
 }
 
-void tst_ExpertOptions::escapeConfirmsLikeOk()
+void tst_TFSwap::escapeConfirmsLikeOk()
 {
     TFSwap *dialog = open("Range=2\r\n");
     QVERIFY(dialog);
-    QTest::mouseClick(dialog->UpDown1->findChild<QToolButton *>(u"up"_s), Qt::LeftButton);
+    QTest::mouseClick(control<UpDown>(dialog, u"UpDown1"_s)->findChild<QToolButton *>(u"up"_s), Qt::LeftButton);
     QTest::keyClick(dialog, Qt::Key_Escape);
     QVERIFY(!dialog->isVisible());
     QCOMPARE(m_windows->context.settings.Range, 3);
 }
 
-QTEST_MAIN(tst_ExpertOptions)
-#include "tst_ExpertOptions.moc"
+QTEST_MAIN(tst_TFSwap)
+#include "tst_TFSwap.moc"

@@ -7,6 +7,7 @@
 #include "TFSwap.h"
 #include "TGradient.h"
 #include "UpDown.h"
+#include "WindowControls.h"
 #include "WindowSet.h"
 
 #include <QAction>
@@ -91,7 +92,7 @@ struct Program
 
 } // namespace
 
-class tst_StartWindow : public QObject
+class tst_TFStart : public QObject
 {
     Q_OBJECT
 
@@ -117,10 +118,11 @@ private slots:
     void quitEndsEvenWhenFilesCannotBeWritten();
     void switchesLanguageAtOnce();
     void switchedLanguageIsWrittenOnlyAtQuit();
+    void quitBeforeTheDrillWindowKeepsTheStoredOperator();
     void smallestMultiplicatorTakesEffect();
 };
 
-void tst_StartWindow::refusesToStartWithoutSettings()
+void tst_TFStart::refusesToStartWithoutSettings()
 {
     Program program;
     program.dir.remove(u"sys/multable.ini"_s);
@@ -130,7 +132,7 @@ void tst_StartWindow::refusesToStartWithoutSettings()
     QVERIFY(!program.dir.exists(u"sys/enOpSel.txt"_s));
 }
 
-void tst_StartWindow::writesOperatorListsOnFirstRun()
+void tst_TFStart::writesOperatorListsOnFirstRun()
 {
     Program program;
     program.dir.write(u"sys/frOpSel.txt"_s, "old\r\n");
@@ -143,7 +145,7 @@ void tst_StartWindow::writesOperatorListsOnFirstRun()
                         "Op\xe9rateur: Al\xe9\x61toire\r\n"));
 }
 
-void tst_StartWindow::leavesOperatorListsOnLaterRuns()
+void tst_TFStart::leavesOperatorListsOnLaterRuns()
 {
     Program program;
     program.dir.write(u"sys/enOpSel.txt"_s, "mine\r\n");
@@ -152,7 +154,7 @@ void tst_StartWindow::leavesOperatorListsOnLaterRuns()
     QVERIFY(!program.dir.exists(u"sys/frOpSel.txt"_s));
 }
 
-void tst_StartWindow::readsChoiceFile_data()
+void tst_TFStart::readsChoiceFile_data()
 {
     QTest::addColumn<QByteArray>("choices");
     QTest::addColumn<QStringList>("ticked");
@@ -171,7 +173,7 @@ void tst_StartWindow::readsChoiceFile_data()
         << QStringList{u"'\u00ff\u0000\u0001' is not a valid integer value"_s};
 }
 
-void tst_StartWindow::readsChoiceFile()
+void tst_TFStart::readsChoiceFile()
 {
     QFETCH(QByteArray, choices);
     QFETCH(QStringList, ticked);
@@ -180,13 +182,13 @@ void tst_StartWindow::readsChoiceFile()
     QVERIFY(program.start());
 
     QCOMPARE(program.ticked(), ticked);
-    QCOMPARE(program.start_window()->LBChoice, ticked);
+    QCOMPARE(program.windows->context.LBChoice, ticked);
     QCOMPARE(program.recorder.messages, messages);
     QCOMPARE(program.control(u"BitBtn2"_s)->isEnabled(), !ticked.isEmpty());
     QCOMPARE(program.control(u"BitBtn5"_s)->isEnabled(), !ticked.isEmpty());
 }
 
-void tst_StartWindow::readsSettingsWhenChoiceFileIsMissing()
+void tst_TFStart::readsSettingsWhenChoiceFileIsMissing()
 {
     Program program("[SON]\r\nBouton=3\r\n[GLOBAL]\r\nRange=5\r\n");
     program.dir.remove(u"sys/choices.txt"_s);
@@ -199,7 +201,7 @@ void tst_StartWindow::readsSettingsWhenChoiceFileIsMissing()
     QCOMPARE(program.windows->context.settings.Range, 5);
 }
 
-void tst_StartWindow::languageMenu_data()
+void tst_TFStart::languageMenu_data()
 {
     QTest::addColumn<QByteArray>("settings");
     QTest::addColumn<QString>("tickedItem");
@@ -212,7 +214,7 @@ void tst_StartWindow::languageMenu_data()
     QTest::newRow("stored language without a file") << QByteArray("[GLOBAL]\r\nLanguage=it") << "It" << "";
 }
 
-void tst_StartWindow::languageMenu()
+void tst_TFStart::languageMenu()
 {
     QFETCH(QByteArray, settings);
     QFETCH(QString, tickedItem);
@@ -232,37 +234,37 @@ void tst_StartWindow::languageMenu()
     QCOMPARE(program.control(u"BitBtn1"_s)->text(), quitCaption);
 }
 
-void tst_StartWindow::invertsTheSelection()
+void tst_TFStart::invertsTheSelection()
 {
     Program program;
     QVERIFY(program.open());
     program.click(1);
     program.click(3);
-    QCOMPARE(program.start_window()->LBChoice, (QStringList{"1", "3"}));
+    QCOMPARE(program.windows->context.LBChoice, (QStringList{"1", "3"}));
     QVERIFY(program.control(u"BitBtn2"_s)->isEnabled());
 
     QTest::mouseClick(program.control(u"BitBtn4"_s), Qt::LeftButton);
-    QCOMPARE(program.start_window()->LBChoice,
+    QCOMPARE(program.windows->context.LBChoice,
              (QStringList{"2", "4", "5", "6", "7", "8", "9", "10", "11", "12"}));
 }
 
-void tst_StartWindow::selectAllThenInvertClearsAll()
+void tst_TFStart::selectAllThenInvertClearsAll()
 {
     Program program;
     QVERIFY(program.open());
     QTest::mouseClick(program.control(u"BitBtn3"_s), Qt::LeftButton);
-    QCOMPARE(program.start_window()->LBChoice.size(), 12);
+    QCOMPARE(program.windows->context.LBChoice.size(), 12);
     QVERIFY(program.control(u"BitBtn5"_s)->isEnabled());
 
     QTest::mouseClick(program.control(u"BitBtn4"_s), Qt::LeftButton);
-    QVERIFY(program.start_window()->LBChoice.isEmpty());
+    QVERIFY(program.windows->context.LBChoice.isEmpty());
     QVERIFY(!program.control(u"BitBtn2"_s)->isEnabled());
     QVERIFY(!program.control(u"BitBtn5"_s)->isEnabled());
 }
 
 // The pupil sees the start window at once; the other windows are made after
 // its first drawing, and only then do its show steps run, since they use them.
-void tst_StartWindow::showsTheStartWindowBeforeMakingTheOthers()
+void tst_TFStart::showsTheStartWindowBeforeMakingTheOthers()
 {
     Program program("[GLOBAL]\r\nRange=5\r\n", "2\r\n");
     program.windows = std::make_unique<WindowSet>(program.dir.path());
@@ -271,19 +273,19 @@ void tst_StartWindow::showsTheStartWindowBeforeMakingTheOthers()
     QVERIFY(!program.windows->FCalculator);
     // Below its menu bar the window has the whole area the panels are laid
     // out for.
-    QCOMPARE(program.start_window()->Gradient1->size(), QSize(748, 533));
+    QCOMPARE(program.control<TGradient>(u"Gradient1"_s)->size(), QSize(748, 533));
     QVERIFY(program.box(2)->isChecked());
 
     QTRY_VERIFY(program.windows->FSoundTest);
     QVERIFY(program.windows->FCalculator);
-    QCOMPARE(program.windows->FSwap->UpDown1->value(), 5);
+    QCOMPARE(control<UpDown>(program.windows->FSwap, u"UpDown1"_s)->value(), 5);
     QCOMPARE(QApplication::focusWidget(), program.control(u"BitBtn1"_s));
     program.start_window()->BitBtn1Click();
 }
 
 // A start window that is not drawn at once finishes its start-up from a
 // timer; the drawing that follows later must not start it again.
-void tst_StartWindow::finishesStartupOnceEvenWithoutDrawing()
+void tst_TFStart::finishesStartupOnceEvenWithoutDrawing()
 {
     Program program;
     program.windows = std::make_unique<WindowSet>(program.dir.path());
@@ -300,7 +302,7 @@ void tst_StartWindow::finishesStartupOnceEvenWithoutDrawing()
     program.start_window()->BitBtn1Click();
 }
 
-void tst_StartWindow::startIsTheDefaultAndQuitHasTheFocus()
+void tst_TFStart::startIsTheDefaultAndQuitHasTheFocus()
 {
     Program program({}, "4\r\n");
     QVERIFY(program.open());
@@ -328,7 +330,7 @@ void tst_StartWindow::startIsTheDefaultAndQuitHasTheFocus()
     program.start_window()->BitBtn1Click();
 }
 
-void tst_StartWindow::quitWritesChoiceAndSettings_data()
+void tst_TFStart::quitWritesChoiceAndSettings_data()
 {
     QTest::addColumn<QString>("way");
     QTest::newRow("quit button") << "button";
@@ -336,7 +338,7 @@ void tst_StartWindow::quitWritesChoiceAndSettings_data()
     QTest::newRow("close box") << "close";
 }
 
-void tst_StartWindow::quitWritesChoiceAndSettings()
+void tst_TFStart::quitWritesChoiceAndSettings()
 {
     QFETCH(QString, way);
     Program program("[PARENTS]\r\nNote=keep me\r\n[GLOBAL]\r\nCalcColor=0x7F87\r\nLanguage=en\r\n", "2\r\n");
@@ -361,7 +363,7 @@ void tst_StartWindow::quitWritesChoiceAndSettings()
     QVERIFY(program.recorder.messages.isEmpty());
 }
 
-void tst_StartWindow::quitWithoutTicksWritesEmptyChoice()
+void tst_TFStart::quitWithoutTicksWritesEmptyChoice()
 {
     Program program({}, "3\r\n");
     QVERIFY(program.open());
@@ -371,7 +373,7 @@ void tst_StartWindow::quitWithoutTicksWritesEmptyChoice()
     QCOMPARE(program.dir.read(u"sys/choices.txt"_s), QByteArray());
 }
 
-void tst_StartWindow::quitShowsLoudspeakerOnlyWithSound_data()
+void tst_TFStart::quitShowsLoudspeakerOnlyWithSound_data()
 {
     QTest::addColumn<int>("bouton");
     QTest::addColumn<bool>("shown");
@@ -379,7 +381,7 @@ void tst_StartWindow::quitShowsLoudspeakerOnlyWithSound_data()
     QTest::newRow("sound set 2") << 2 << true;
 }
 
-void tst_StartWindow::quitShowsLoudspeakerOnlyWithSound()
+void tst_TFStart::quitShowsLoudspeakerOnlyWithSound()
 {
     QFETCH(int, bouton);
     QFETCH(bool, shown);
@@ -391,7 +393,7 @@ void tst_StartWindow::quitShowsLoudspeakerOnlyWithSound()
 }
 
 // A folder in the way of each file: neither file can be made.
-void tst_StartWindow::quitEndsEvenWhenFilesCannotBeWritten()
+void tst_TFStart::quitEndsEvenWhenFilesCannotBeWritten()
 {
     Program program("[SON]\r\nBouton=0\r\n");
     QVERIFY(program.start());
@@ -408,7 +410,7 @@ void tst_StartWindow::quitEndsEvenWhenFilesCannotBeWritten()
                           u"Cannot create file "_s + native(u"sys/multable.ini"_s)}));
 }
 
-void tst_StartWindow::switchesLanguageAtOnce()
+void tst_TFStart::switchesLanguageAtOnce()
 {
     Program program("[GLOBAL]\r\nLanguage=en\r\n");
     QVERIFY(program.start());
@@ -426,7 +428,20 @@ void tst_StartWindow::switchesLanguageAtOnce()
     expert->BitBtn1Click();
 }
 
-void tst_StartWindow::switchedLanguageIsWrittenOnlyAtQuit()
+// The pupil may quit before the other windows are made (at once after the
+// start): the operator in the settings file stays as it was.
+void tst_TFStart::quitBeforeTheDrillWindowKeepsTheStoredOperator()
+{
+    Program program("[GLOBAL]\r\nOperation=2\r\n");
+    program.windows = std::make_unique<WindowSet>(program.dir.path());
+    QVERIFY(program.windows->create({}));
+    QVERIFY(!program.windows->FCalculator);
+    program.start_window()->BitBtn1Click();
+    QVERIFY(program.start_window()->hasQuit());
+    QCOMPARE(program.settings().readString(u"GLOBAL"_s, u"Operation"_s), u"2"_s);
+}
+
+void tst_TFStart::switchedLanguageIsWrittenOnlyAtQuit()
 {
     Program program("[GLOBAL]\r\nLanguage=en\r\n");
     QVERIFY(program.start());
@@ -438,27 +453,27 @@ void tst_StartWindow::switchedLanguageIsWrittenOnlyAtQuit()
 
 // The pupil's smallest multiplicator survives the start window's activation,
 // and the quit writes it back.
-void tst_StartWindow::smallestMultiplicatorTakesEffect()
+void tst_TFStart::smallestMultiplicatorTakesEffect()
 {
     Program program("[GLOBAL]\r\nRange=3\r\n");
     QVERIFY(program.start());
     TFStart *start = program.start_window();
     start->FormActivate();
-    QCOMPARE(start->LBRange.first(), u"3"_s);
-    QCOMPARE(start->LBRange.last(), u"12"_s);
+    QCOMPARE(program.windows->context.LBRange.first(), u"3"_s);
+    QCOMPARE(program.windows->context.LBRange.last(), u"12"_s);
 
     TFSwap *expert = program.windows->FSwap;
     expert->show();
-    QTest::mouseClick(expert->UpDown1->findChild<QToolButton *>(u"up"_s), Qt::LeftButton);
+    QTest::mouseClick(control<UpDown>(expert, u"UpDown1"_s)->findChild<QToolButton *>(u"up"_s), Qt::LeftButton);
     QCOMPARE(expert->findChild<QLineEdit *>(u"Edit1"_s)->text(), u"4"_s);
-    QTest::mouseClick(expert->BitBtn1, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(expert, u"BitBtn1"_s), Qt::LeftButton);
     QVERIFY(!expert->isVisible());
     start->FormActivate();
-    QCOMPARE(start->LBRange, (QStringList{"4", "5", "6", "7", "8", "9", "10", "11", "12"}));
+    QCOMPARE(program.windows->context.LBRange, (QStringList{"4", "5", "6", "7", "8", "9", "10", "11", "12"}));
 
     start->BitBtn1Click();
     QCOMPARE(program.settings().readString(u"GLOBAL"_s, u"Range"_s), u"4"_s);
 }
 
-QTEST_MAIN(tst_StartWindow)
-#include "tst_StartWindow.moc"
+QTEST_MAIN(tst_TFStart)
+#include "tst_TFStart.moc"
