@@ -22,6 +22,7 @@ void IntervalTimer::setInterval(int milliseconds)
 
 void IntervalTimer::restart()
 {
+    ++m_countSerial;
     m_timer.stop();
     if (m_enabled && m_interval > 0)
         m_timer.start(m_interval);

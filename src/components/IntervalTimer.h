@@ -21,6 +21,10 @@ public:
 
     bool isRunning() const { return m_timer.isActive(); }
 
+    // Changes every time the count is started again or stopped, so that a
+    // tick can tell whether the count it ended is still the one running.
+    quint32 countSerial() const { return m_countSerial; }
+
 signals:
     void timeout();
 
@@ -30,4 +34,5 @@ private:
     QTimer m_timer;
     bool m_enabled = false;
     int m_interval = 0;
+    quint32 m_countSerial = 0;
 };

@@ -11,9 +11,13 @@ namespace Marking {
 // 10 less ten times the share of errors; a count of 0 operations gives 10.
 double mark(int errorCount, int operationCount);
 
-// One decimal, rounded half away from zero, with the locale's separator; the
-// decimal is dropped when it is 0 or when the mark rounds above 9.9.
-QString markText(double mark, const QLocale &locale);
+// The mark in tenths, rounded half away from zero, computed from the counts
+// alone so that a half never falls to the wrong side of a double.
+int markTenths(int errorCount, int operationCount);
+
+// One decimal with the locale's separator; the decimal is dropped when it is
+// 0, which is also the case for every mark that rounds above 9.9.
+QString markText(int tenths, const QLocale &locale);
 
 // Mark and MarkText from the counters.
 void CalcMark(DrillState &state, const QLocale &locale);

@@ -27,8 +27,8 @@ QStringList createDefaultsIfMissing(const QString &appDir)
          {u"Operator: Multiply"_s, u"Operator: Divide"_s, u"Operator: Alternate"_s,
           u"Operator: Random"_s}},
         {u"fr"_s,
-         {u"Operateur: Multiplier"_s, u"Operateur: Diviser"_s, u"Operateur: Altern\u00e9"_s,
-          u"Operateur: Al\u00e9atoire"_s}},
+         {u"Op\u00e9rateur: Multiplier"_s, u"Op\u00e9rateur: Diviser"_s,
+          u"Op\u00e9rateur: Altern\u00e9"_s, u"Op\u00e9rateur: Al\u00e9atoire"_s}},
     };
     QStringList failed;
     for (const auto &[code, lines] : defaults) {

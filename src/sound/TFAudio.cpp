@@ -39,6 +39,12 @@ QString native(const QString &path)
     return QDir::toNativeSeparators(path);
 }
 
+// The editor's own French text stands in for a caption the language file lacks.
+QString orFrench(const QString &text, const QString &french)
+{
+    return text.isEmpty() ? french : text;
+}
+
 bool isSoundFile(const QFileInfo &file)
 {
     const QString suffix = file.suffix().toLower();
@@ -266,8 +272,10 @@ void TFAudio::RadioGroup1Click(int index)
 void TFAudio::Edit1Exit()
 {
     const QString title = Edit1->text();
-    GroupBox3->setTitle(u"Personnalisation de \"%1\""_s.arg(title));
-    RadioGroup1->setTitle(u" Ev\u00e9nements pour \"%1\" "_s.arg(title));
+    GroupBox3->setTitle(
+        u"%1 \"%2\""_s.arg(orFrench(text(u"vCustomizeCaption"_s), u"Personnalisation de"_s), title));
+    RadioGroup1->setTitle(
+        u" %1 \"%2\" "_s.arg(orFrench(text(u"vEventsForCaption"_s), u"\u00c9v\u00e9nements pour"_s), title));
     m_setTitles[m_setNumber] = title;
     emit titleEdited(title);
     repaint();

@@ -140,8 +140,8 @@ void tst_TFStart::writesOperatorListsOnFirstRun()
              QByteArray("Operator: Multiply\r\nOperator: Divide\r\nOperator: Alternate\r\n"
                         "Operator: Random\r\n"));
     QCOMPARE(program.dir.read(u"sys/frOpSel.txt"_s),
-             QByteArray("Operateur: Multiplier\r\nOperateur: Diviser\r\nOperateur: Altern\xe9\r\n"
-                        "Operateur: Al\xe9\x61toire\r\n"));
+             QByteArray("Op\xe9rateur: Multiplier\r\nOp\xe9rateur: Diviser\r\nOp\xe9rateur: Altern\xe9\r\n"
+                        "Op\xe9rateur: Al\xe9\x61toire\r\n"));
 }
 
 void tst_TFStart::leavesOperatorListsOnLaterRuns()

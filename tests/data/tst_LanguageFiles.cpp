@@ -246,8 +246,8 @@ void tst_LanguageFiles::operatorListHasFourEntries_data()
                         << QStringList{u"Operator: Multiply"_s, u"Operator: Divide"_s,
                                        u"Operator: Alternate"_s, u"Operator: Random"_s};
     QTest::newRow("fr") << u"fr"_s
-                        << QStringList{u"Operateur: Multiplier"_s, u"Operateur: Diviser"_s,
-                                       u"Operateur: Alterné"_s, u"Operateur: Aléatoire"_s};
+                        << QStringList{u"Opérateur: Multiplier"_s, u"Opérateur: Diviser"_s,
+                                       u"Opérateur: Alterné"_s, u"Opérateur: Aléatoire"_s};
     for (const QString &code : LanguageCodes.mid(2))
         QTest::newRow(qPrintable(code)) << code << QStringList{};
 }

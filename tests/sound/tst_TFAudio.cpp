@@ -64,6 +64,7 @@ private slots:
     void associateAndOk();
     void unchangedSetAsksNothing();
     void titleIsLimitedAndSavedWhateverTheAnswer();
+    void titleCaptionsInTheCurrentLanguage();
     void playersCloseEachOther();
 
 private:
@@ -282,7 +283,7 @@ void tst_TFAudio::titleIsLimitedAndSavedWhateverTheAnswer()
     QCOMPARE(m_program->windows->FSound->selectedTitle(), u"Birdsong a");
     QCOMPARE(control<QRadioButton>(m_program->windows->FSound, u"Choice2"_s)->text(), u"Birdsong a");
     QCOMPARE(control<QGroupBox>(m_editor, u"GroupBox3"_s)->title(), u"Personnalisation de \"Birdsong a\"");
-    QCOMPARE(control<QGroupBox>(m_editor, u"RadioGroup1"_s)->title(), QString::fromUtf8(" Evénements pour \"Birdsong a\" "));
+    QCOMPARE(control<QGroupBox>(m_editor, u"RadioGroup1"_s)->title(), QString::fromUtf8(" \u00c9v\u00e9nements pour \"Birdsong a\" "));
 
     // Associate once so that OK asks; the answer no keeps the set's file but
     // not the old title.
@@ -294,6 +295,26 @@ void tst_TFAudio::titleIsLimitedAndSavedWhateverTheAnswer()
     QCOMPARE(m_program->dir.read(u"sys/Sound2.txt"_s), before);
     QCOMPARE(m_program->dir.read(u"sys/SoundStr.txt"_s),
              "No sound\r\nSet A\r\nBirdsong a\r\nSet C\r\nSet D\r\nSet E\r\n");
+}
+
+// Without these two texts in the language file the editor says them in
+// French (above); with them, in the current language.
+void tst_TFAudio::titleCaptionsInTheCurrentLanguage()
+{
+    m_program->dir.write(QStringLiteral("sys/en.lng"), "[FAudio]\r\nvRadioGroupCaption=Events for\r\n"
+                                                       "vCustomizeCaption=Customising\r\n"
+                                                       "vEventsForCaption=Events for\r\n");
+    m_program->windows->UpdateLanguage();
+    m_editor->show();
+    QApplication::setActiveWindow(m_editor);
+    QLineEdit *title = m_editor->Edit1;
+    title->setFocus();
+    title->selectAll();
+    QTest::keyClicks(title, QStringLiteral("Owls"));
+    QTest::keyClick(title, Qt::Key_Tab);
+
+    QCOMPARE(m_editor->GroupBox3->title(), u"Customising \"Owls\"");
+    QCOMPARE(m_editor->RadioGroup1->title(), u" Events for \"Owls\" ");
 }
 
 void tst_TFAudio::playersCloseEachOther()
