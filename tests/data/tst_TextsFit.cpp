@@ -13,6 +13,8 @@
 #include "TFCalculator.h"
 #include "WindowSet.h"
 
+#include "WindowControls.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
@@ -230,21 +232,22 @@ void tst_TextsFit::drillStateTexts()
     QCoreApplication::processEvents();
 
     const QString section = u"FCalculator"_s;
+    QLabel *markLine = control<QLabel>(drill, u"Label11"_s);
     const std::pair<QWidget *, QStringList> shown[] = {
-        {drill->Label12,
+        {control<QLabel>(drill, u"Label12"_s),
          {u"vModeWaitingStateLbl"_s, u"vModeTimerStateLbl"_s, u"vModeMentalStateLbl"_s,
           u"vModeWrittenStateLbl"_s, u"vModeClickEnterStateLbl"_s}},
-        {drill->Label6,
+        {control<QLabel>(drill, u"Label6"_s),
          {u"vResultWaitLbl"_s, u"vResultRightLbl"_s, u"vResultWrongLbl"_s, u"vResultLateLbl"_s,
           u"vResultRightLateLbl"_s, u"vResultWrongLateLbl"_s}},
-        {drill->BitBtn12, {u"vTimerGoBtn"_s, u"vTimerStopBtn"_s}},
-        {drill->Label11, {u"vAverageCalc"_s}},
+        {control<QPushButton>(drill, u"BitBtn12"_s), {u"vTimerGoBtn"_s, u"vTimerStopBtn"_s}},
+        {markLine, {u"vAverageCalc"_s}},
     };
     QStringList found;
     for (const auto &[control, keys] : shown) {
         for (const QString &key : keys) {
             QString text = program.languageText(section, key);
-            if (control == drill->Label11)
+            if (control == markLine)
                 text = u"8,8 "_s + text; // the widest mark before its text
             if (auto *label = qobject_cast<QLabel *>(control))
                 label->setText(text);
@@ -266,7 +269,7 @@ void tst_TextsFit::soundEditorBrowser()
     TFAudio *editor = program.windows->FAudio;
     editor->show();
     QCoreApplication::processEvents();
-    QTest::mouseClick(editor->BitBtn1, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(editor, u"BitBtn1"_s), Qt::LeftButton);
     // The browser's group then names the event; the set's own title, which
     // the user types, is not measured.
     editor->RadioGroup1Click(0);
