@@ -307,14 +307,14 @@ void tst_TFAudio::titleCaptionsInTheCurrentLanguage()
     m_program->windows->UpdateLanguage();
     m_editor->show();
     QApplication::setActiveWindow(m_editor);
-    QLineEdit *title = m_editor->Edit1;
+    QLineEdit *title = control<QLineEdit>(m_editor, u"Edit1"_s);
     title->setFocus();
     title->selectAll();
     QTest::keyClicks(title, QStringLiteral("Owls"));
     QTest::keyClick(title, Qt::Key_Tab);
 
-    QCOMPARE(m_editor->GroupBox3->title(), u"Customising \"Owls\"");
-    QCOMPARE(m_editor->RadioGroup1->title(), u" Events for \"Owls\" ");
+    QCOMPARE(control<QGroupBox>(m_editor, u"GroupBox3"_s)->title(), u"Customising \"Owls\"");
+    QCOMPARE(control<QGroupBox>(m_editor, u"RadioGroup1"_s)->title(), u" Events for \"Owls\" ");
 }
 
 void tst_TFAudio::playersCloseEachOther()
