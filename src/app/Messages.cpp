@@ -40,6 +40,15 @@ bool ask(const QString &text)
            == QMessageBox::Yes;
 }
 
+void beep()
+{
+    if (handler()) {
+        handler()(Kind::Beep, QString());
+        return;
+    }
+    QApplication::beep();
+}
+
 void setHandler(Handler newHandler)
 {
     handler() = std::move(newHandler);

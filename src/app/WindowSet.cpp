@@ -66,6 +66,8 @@ void WindowSet::createOtherWindows(Windows others)
 {
     if (others & SoundOptions)
         others |= SoundCheckWindow;
+    if (others & DrillWindow)
+        others |= RecordDialog | AfterRecordDialog;
     const auto chosen = [others](Window window) { return others.testFlag(window); };
     if (chosen(DrillWindow))
         FCalculator = make<TFCalculator>(context, sounds);
@@ -104,8 +106,12 @@ void WindowSet::createOtherWindows(Windows others)
 void WindowSet::connectWindows()
 {
     FStart->setDialogs({FCalculator, PrintDlg, FSwap, FAbout});
-    if (FCalculator)
-        FCalculator->setDialogs({FSwap, FSound});
+    if (FCalculator) {
+        FCalculator->setDialogs({FSwap, FSound, RecordDlg, AfterRecordDlg});
+        RecordDlg->setDrill(FCalculator);
+        RecordDlg->setAfterRecordDialog(AfterRecordDlg);
+        AfterRecordDlg->setDrill(FCalculator);
+    }
     if (FSwap)
         QObject::connect(FSwap, &TFSwap::smallestMultiplicatorChosen, FStart, &TFStart::setSmallestMultiplicator);
     if (FSound)
