@@ -299,15 +299,19 @@ void TFCalculator::FormActivate()
     ui.Ans->clear();
 
     if (drill.Replaying) {
-        if (!ctx.recording.poseNext()) {
+        // A recorded operation left unanswered (by a reset, or by leaving the
+        // drill) is posed again, not passed over.
+        if (!m_recordedOpen && !ctx.recording.poseNext()) {
             // The review is over: erased with its message, then generated
             // questions again.
             m_dialogs.afterRecord->CancelBtnClick();
             FormActivate();
             return;
         }
+        m_recordedOpen = true;
         ui.Label2->setText(drill.Sign);
     } else {
+        m_recordedOpen = false;
         QuestionGenerator::drawFactors(drill, request);
     }
     ui.F1->setText(drill.FirstText);
@@ -371,6 +375,7 @@ void TFCalculator::ShowCalcString(SoundEvent event, const QString &comment)
     ui.Label12->setText(Judgement::resultLine(drill));
     ui.Label6->setText(Judgement::comment(comment));
     m_questionOpen = false;
+    m_recordedOpen = false;
     m_sounds.MakeSound(event);
 }
 
@@ -591,6 +596,9 @@ void TFCalculator::RadioGroup2Click()
     if (ctx.settings.Bouton != 0)
         m_sounds.reloadSequence();
     BitBtn3Click();
+    // Chosen with the arrow keys, the radio button takes the focus after
+    // this handler; the focus goes where the pupil answers after that.
+    QTimer::singleShot(0, this, &TFCalculator::restoreFocusByChoice);
 }
 
 void TFCalculator::Timer1Timer()

@@ -136,5 +136,7 @@ private:
     bool m_showing = false;
     // The question on screen is neither judged nor revealed yet.
     bool m_questionOpen = false;
+    // The question on screen is a recorded one, not judged yet.
+    bool m_recordedOpen = false;
     bool m_texturesLoaded = false;
 };
