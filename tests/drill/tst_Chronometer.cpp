@@ -4,6 +4,7 @@
 #include "IntervalTimer.h"
 #include "TFCalculator.h"
 
+#include <QAbstractItemView>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -301,7 +302,11 @@ void tst_Chronometer::openingTheOperatorListStopsIt()
     // Picking the entry already selected poses no new question.
     QCOMPARE(program.state().OperationCount, 1);
     const QString line = program.questionLine();
-    emit list->activated(list->currentIndex());
+    int picked = -1;
+    connect(list, &QComboBox::activated, list, [&picked](int index) { picked = index; });
+    list->showPopup();
+    QTest::keyClick(list->view(), Qt::Key_Return);
+    QCOMPARE(picked, 0);
     QCOMPARE(program.questionLine(), line);
     QCOMPARE(program.state().OperationCount, 1);
 }
