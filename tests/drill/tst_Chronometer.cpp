@@ -58,6 +58,8 @@ private slots:
     void storedTimesOutOfRange();
     void modeStaysWrittenWhileRecordingIsChosen();
     void openingTheOperatorListStopsIt();
+    void optionButtonsStopIt_data();
+    void optionButtonsStopIt();
     void closingStopsItAndTheNextStartBeeps();
     void drillAgainstTheClockWithTheKeyboardOnly();
 };
@@ -309,6 +311,27 @@ void tst_Chronometer::openingTheOperatorListStopsIt()
     QCOMPARE(picked, 0);
     QCOMPARE(program.questionLine(), line);
     QCOMPARE(program.state().OperationCount, 1);
+}
+
+void tst_Chronometer::optionButtonsStopIt_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::newRow("expert") << u"BitBtn6"_s;
+    QTest::newRow("sound") << u"BitBtn8"_s;
+}
+
+void tst_Chronometer::optionButtonsStopIt()
+{
+    QFETCH(QString, button);
+    DrillProgram program;
+    startChronometer(program);
+    program.answer(program.expected() + u'1');
+    QTest::mouseClick(program.find<QPushButton>(button), Qt::LeftButton);
+    QVERIFY(program.find<QFrame>(u"Panel7"_s)->isHidden());
+    QCOMPARE(program.messages.beeps, 2);
+    QCOMPARE(program.state().ErrorCount, 0);
+    QCOMPARE(program.state().OperationCount, 1);
+    QVERIFY(!program.timer(u"Timer1"_s)->isEnabled());
 }
 
 void tst_Chronometer::closingStopsItAndTheNextStartBeeps()
