@@ -1,5 +1,6 @@
 // Judging an answer and posing the next question in the drill window,
-// offscreen and with the sound off.
+// offscreen and with the sound off; with the chronometer stopped (argument
+// 0) or running, its gauge shown (argument 1).
 #include "TFCalculator.h"
 #include "WindowSet.h"
 
@@ -27,7 +28,8 @@ void judgeAndPoseNext(benchmark::State &state)
     QTemporaryDir dir;
     QDir(dir.path()).mkpath(u"sys"_s);
     const QString sys = dir.path() + u"/sys/"_s;
-    write(sys + u"multable.ini"_s, "[GLOBAL]\r\nLanguage=en\r\nRange=1\r\nOperation=3\r\n[SON]\r\nBouton=0\r\n");
+    write(sys + u"multable.ini"_s, "[GLOBAL]\r\nLanguage=en\r\nRange=1\r\nOperation=3\r\n"
+                                   "[CHRONO]\r\nTimer1=3\r\nJauge=1\r\n[SON]\r\nBouton=0\r\n");
     write(sys + u"choices.txt"_s, "3\r\n7\r\n12\r\n");
     write(sys + u"en.lng"_s,
           "[FCalculator]\r\nvResultRightLbl=Well done!\r\nvResultWrongLbl=Oops!\r\nvAverageCalc=out of 10\r\n");
@@ -42,6 +44,8 @@ void judgeAndPoseNext(benchmark::State &state)
     auto *answer = drill->findChild<QLineEdit *>(u"Ans"_s);
     drill->show();
     QCoreApplication::processEvents();
+    if (state.range(0) == 1)
+        drill->BitBtn12Click();
     bool right = true;
     for (auto _ : state) {
         const int expected = windows.context.drill.Expected;
@@ -56,7 +60,7 @@ void judgeAndPoseNext(benchmark::State &state)
 
 } // namespace
 
-BENCHMARK(judgeAndPoseNext)->Unit(benchmark::kMicrosecond);
+BENCHMARK(judgeAndPoseNext)->ArgName("chronometer")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char **argv)
 {

@@ -2,12 +2,13 @@
 
 #include "AppSettings.h"
 #include "DrillState.h"
+#include "Recording.h"
 
 #include <QString>
 #include <QStringList>
 
 // What all windows share: the program folder, the interface language, the
-// settings, the drill record and the operands the drill and the worksheets
+// settings, the drill record, its recording and the operands the drill and the worksheets
 // draw from.
 struct AppContext
 {
@@ -15,6 +16,7 @@ struct AppContext
     QString LanguageCode;
     AppSettings settings;
     DrillState drill;
+    Recording recording{drill};
 
     // The chosen tables and the usable multiplicators, ascending decimal
     // texts; the start window keeps them up to date.

@@ -46,6 +46,15 @@ void showFailure(SafeFile::Result result, const QString &path)
         show(SafeFile::failureText(result, path));
 }
 
+void beep()
+{
+    if (handler()) {
+        handler()(Kind::Beep, QString());
+        return;
+    }
+    QApplication::beep();
+}
+
 void setHandler(Handler newHandler)
 {
     handler() = std::move(newHandler);

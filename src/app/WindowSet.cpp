@@ -68,6 +68,8 @@ void WindowSet::createOtherWindows(Windows others)
         others |= SoundCheckWindow;
     if (others & ColourDialog)
         others |= BackgroundDialog;
+    if (others & DrillWindow)
+        others |= RecordDialog | AfterRecordDialog;
     const auto chosen = [others](Window window) { return others.testFlag(window); };
     if (chosen(DrillWindow))
         FCalculator = make<TFCalculator>(context, sounds);
@@ -106,8 +108,12 @@ void WindowSet::createOtherWindows(Windows others)
 void WindowSet::connectWindows()
 {
     FStart->setDialogs({FCalculator, PrintDlg, FSwap, FAbout});
-    if (FCalculator)
-        FCalculator->setDialogs({FSwap, FSound, FColor});
+    if (FCalculator) {
+        FCalculator->setDialogs({FSwap, FSound, FColor, RecordDlg, AfterRecordDlg});
+        RecordDlg->setDrill(FCalculator);
+        RecordDlg->setAfterRecordDialog(AfterRecordDlg);
+        AfterRecordDlg->setDrill(FCalculator);
+    }
     if (FSwap)
         QObject::connect(FSwap, &TFSwap::smallestMultiplicatorChosen, FStart, &TFStart::setSmallestMultiplicator);
     if (FColor)

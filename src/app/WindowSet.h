@@ -36,7 +36,8 @@ class WindowSet
 public:
     // The windows besides the start window, which is always made. A test
     // makes only those it needs; the sound options bring their progress
-    // window along, the colour window its background window.
+    // window along, the colour window its background window, the drill
+    // window its two record dialogs.
     enum Window : unsigned {
         DrillWindow = 1u << 0,
         PrintDialog = 1u << 1,

@@ -72,6 +72,9 @@ public:
     // gauge advances one step at once.
     void startGauge();
 
+    // The gauge back to 0, its timer left as it is.
+    void resetGauge() { setGaugeValue(0); }
+
     // The gauge is hidden: its timer disabled and stopped, the gauge at 0.
     void stopGauge();
 

@@ -3,6 +3,8 @@
 #include "AppContext.h"
 #include "Artwork.h"
 #include "ColorValue.h"
+#include "DrillTimers.h"
+#include "DropDownList.h"
 #include "EventSounds.h"
 #include "HelpPanel.h"
 #include "IntervalTimer.h"
@@ -16,13 +18,15 @@
 #include "QuestionGenerator.h"
 #include "SafeFile.h"
 #include "SettingsFile.h"
+#include "TAfterRecordDlg.h"
 #include "TFColor.h"
 #include "TFSound.h"
 #include "TFSwap.h"
 #include "TGradient.h"
+#include "TRecordDlg.h"
 
 #include <QAbstractItemView>
-#include <QComboBox>
+#include <QApplication>
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
@@ -43,6 +47,8 @@ namespace {
 const int Green = 32768;
 const int Red = 255;
 const int Grey = 8421504;
+const int SwitchOff = 1;
+const int SwitchOn = 2;
 
 } // namespace
 
@@ -53,7 +59,8 @@ TFCalculator::TFCalculator(AppContext &context, EventSounds &sounds)
     , m_soundOff(Artwork::loudspeaker(20, false))
 {
     ui.setupUi(this);
-    ui.Gauge1->setRange(0, 8 * context.settings.Timer1);
+    m_timers = new DrillTimers(context.settings.Timer1, context.settings.Timer2, this);
+    ui.Gauge1->setRange(0, m_timers->gaugeMaximum());
     connectControls();
 
     // Creation: texts, keypad colour, title and fresh counters.
@@ -72,7 +79,10 @@ TFCalculator::TFCalculator(AppContext &context, EventSounds &sounds)
 
 void TFCalculator::connectControls()
 {
-    connect(ui.OpSel, &QComboBox::activated, this, &TFCalculator::FormActivate);
+    // Only a pick of another entry poses a question; the program's own
+    // selections block the signal.
+    connect(ui.OpSel, &QComboBox::currentIndexChanged, this, &TFCalculator::OpSelChange);
+    connect(ui.OpSel, &DropDownList::droppingDown, this, &TFCalculator::OpSelDropDown);
     connect(ui.BitBtn1, &QPushButton::clicked, this, &TFCalculator::BitBtn1Click);
     connect(ui.BitBtn6, &QPushButton::clicked, this, &TFCalculator::BitBtn6Click);
     connect(ui.BitBtn8, &QPushButton::clicked, this, &TFCalculator::BitBtn8Click);
@@ -90,6 +100,21 @@ void TFCalculator::connectControls()
     connect(ui.Label26, &LinkLabel::clicked, this, &TFCalculator::Label26Click);
     connect(ui.BitBtn3, &QPushButton::clicked, this, &TFCalculator::BitBtn3Click);
     connect(ui.Label27, &LinkLabel::clicked, this, &TFCalculator::Label27Click);
+    connect(ui.BitBtn7, &QPushButton::clicked, this, &TFCalculator::BitBtn7Click);
+    connect(ui.BitBtn12, &QPushButton::clicked, this, &TFCalculator::BitBtn12Click);
+    connect(ui.Button1, &QPushButton::clicked, this, &TFCalculator::Button1Click);
+    connect(ui.TrackBar1, &QSlider::valueChanged, this, &TFCalculator::TrackBar1Change);
+    connect(ui.TrackBar2, &QSlider::valueChanged, this, &TFCalculator::TrackBar2Change);
+    connect(ui.SpinEdit1, &QSpinBox::valueChanged, this, &TFCalculator::SpinEdit1Change);
+    // Item 1's state changes with every change of the choice.
+    connect(ui.RadioGroup1Items[1], &QRadioButton::toggled, this, &TFCalculator::RadioGroup1Click);
+    connect(ui.RadioGroup2Items[1], &QRadioButton::toggled, this, &TFCalculator::RadioGroup2Click);
+    connect(m_timers->Timer1, &IntervalTimer::timeout, this, &TFCalculator::Timer1Timer);
+    connect(m_timers->Timer2, &IntervalTimer::timeout, this, &TFCalculator::Timer2Timer);
+    connect(m_timers, &DrillTimers::gaugeChanged, this, [this](int value, int maximum) {
+        ui.Gauge1->setRange(0, maximum);
+        ui.Gauge1->setValue(value);
+    });
 }
 
 // Read through the program's reader, which opens only regular files.
@@ -162,6 +187,14 @@ void TFCalculator::restoreFocus()
         ui.Ans->setFocus();
 }
 
+void TFCalculator::restoreFocusByChoice()
+{
+    if (mentalChosen())
+        ui.Button1->setFocus();
+    else
+        ui.Ans->setFocus();
+}
+
 void TFCalculator::showSoundPicture(bool soundOn)
 {
     ui.BitBtn8->setIcon(soundOn ? m_soundOn : m_soundOff);
@@ -175,6 +208,7 @@ void TFCalculator::setSoundButtonEnabled(bool enabled)
 void TFCalculator::loadOperators()
 {
     const AppContext &ctx = context();
+    const QSignalBlocker programMade(ui.OpSel);
     ui.OpSel->clear();
     if (const auto names = OperatorList::load(ctx.AppDir, ctx.LanguageCode)) {
         ui.OpSel->addItems(names->mid(0, OperatorKinds::Count));
@@ -243,19 +277,26 @@ void TFCalculator::FormActivate()
     DrillState &drill = ctx.drill;
     std::optional<OperatorKind> kind = OperatorKinds::fromIndex(ui.OpSel->currentIndex());
     if (!kind) {
+        const QSignalBlocker programMade(ui.OpSel);
         ui.OpSel->setCurrentIndex(ui.OpSel->count() > 0 ? 0 : -1);
         kind = OperatorKind::Multiply;
     }
     const QuestionGenerator::Request request{*kind, OperatorKinds::divisionSign(ctx.LanguageCode),
                                              ctx.LBRange, ctx.LBChoice,
                                              ctx.settings.Inversion};
-    QuestionGenerator::chooseSign(drill, request);
-    ui.Label2->setText(drill.Sign);
+    if (!drill.Replaying) {
+        QuestionGenerator::chooseSign(drill, request);
+        ui.Label2->setText(drill.Sign);
+    }
     showSoundPicture(ctx.settings.Bouton != 0);
-    ++drill.OperationCount;
+    // A question replaced before it was judged or revealed gives its count to
+    // the next one; after a reset the next one is operation 1.
+    if (!m_questionOpen || drill.OperationCount == 0)
+        ++drill.OperationCount;
+    m_questionOpen = true;
 
     ui.Panel9->setVisible(drill.MentalMode);
-    ui.Gauge1->setValue(0);
+    m_timers->questionPosed(chronometerOn());
     ui.TrackBar2->setValue(ctx.settings.Timer2);
     QPalette bar = ui.Gauge1->palette();
     if (bar.color(QPalette::Highlight) != ColorValue::toColor(ctx.settings.Couleur)) {
@@ -267,7 +308,22 @@ void TFCalculator::FormActivate()
     ui.Label10->setText(QString::number(drill.ErrorCount));
     ui.Ans->clear();
 
-    QuestionGenerator::drawFactors(drill, request);
+    if (drill.Replaying) {
+        // A recorded operation left unanswered (by a reset, or by leaving the
+        // drill) is posed again, not passed over.
+        if (!m_recordedOpen && !ctx.recording.poseNext()) {
+            // The review is over: erased with its message, then generated
+            // questions again.
+            m_dialogs.afterRecord->CancelBtnClick();
+            FormActivate();
+            return;
+        }
+        m_recordedOpen = true;
+        ui.Label2->setText(drill.Sign);
+    } else {
+        m_recordedOpen = false;
+        QuestionGenerator::drawFactors(drill, request);
+    }
     ui.F1->setText(drill.FirstText);
     ui.F2->setText(drill.SecondText);
     if (!drill.MentalMode)
@@ -300,15 +356,15 @@ void TFCalculator::SpeedButton11Click()
 
 void TFCalculator::BitBtn2Click()
 {
-    const DrillState &drill = context().drill;
-    const bool right = Judgement::isRight(ui.Ans->text(), drill.Expected);
-    if (right)
-        ShowCalcString(SoundEvent::RightAnswer, text(u"vResultRightLbl"_s));
-    else
-        ShowCalcString(SoundEvent::WrongAnswer, text(u"vResultWrongLbl"_s));
+    AppContext &ctx = context();
+    const JudgementOutcome outcome = JudgementOutcome::ofAnswer(ui.Ans->text(), ctx.drill.Expected);
+    ShowCalcString(outcome.event(), text(outcome.commentKey()));
     ui.Label11->show();
-    ui.Label8->setText(QString::number(drill.OperationCount));
-    CalcMark();
+    ui.Label8->setText(QString::number(ctx.drill.OperationCount));
+    if (chronometerOn())
+        m_timers->restartThinkCount();
+    ctx.recording.countJudgement(outcome);
+    CalcMark(outcome);
     ui.Ans->clear();
     showMarkLine();
     FormActivate();
@@ -328,12 +384,29 @@ void TFCalculator::ShowCalcString(SoundEvent event, const QString &comment)
     }
     ui.Label12->setText(Judgement::resultLine(drill));
     ui.Label6->setText(Judgement::comment(comment));
+    m_questionOpen = false;
+    m_recordedOpen = false;
     m_sounds.MakeSound(event);
 }
 
-void TFCalculator::CalcMark()
+void TFCalculator::CalcMark(JudgementOutcome outcome)
 {
-    Marking::CalcMark(context().drill, QLocale());
+    AppContext &ctx = context();
+    Marking::CalcMark(ctx.drill, QLocale());
+    if (ctx.recording.storeJudgement(outcome) && !m_dialogs.afterRecord->isVisible())
+        completeRecording();
+}
+
+// The recording reached its count: the chronometer stops counting (its
+// options panel stays until review or erase) and the pupil chooses.
+void TFCalculator::completeRecording()
+{
+    if (ui.Ans->text() == u"00"_s)
+        ui.Ans->clear();
+    m_timers->stopCounting();
+    switchChronometerOff();
+    ui.Label10->setText(QString::number(context().drill.ErrorCount));
+    m_dialogs.afterRecord->exec();
 }
 
 void TFCalculator::showMarkLine()
@@ -360,10 +433,249 @@ void TFCalculator::BitBtn3Click()
     ui.Label8->setText(u"0"_s);
     ui.Label10->setText(u"0"_s);
     ui.Panel2->repaint();
-    restoreFocus();
-    ui.Gauge1->setValue(0);
-    ui.Timer1->setInterval(0);
+    restoreFocusByChoice();
+    m_timers->questionCleared();
     FormActivate();
+}
+
+// The chronometer. Its switch TrackBar1, the mode choice RadioGroup2 and
+// whether the options panel Panel7 is shown hold its state; setting them runs
+// their handlers only when the value changes.
+
+bool TFCalculator::chronometerShown() const
+{
+    return !ui.Panel7->isHidden();
+}
+
+bool TFCalculator::chronometerOn() const
+{
+    return ui.TrackBar1->value() == SwitchOn;
+}
+
+bool TFCalculator::gaugeChosen() const
+{
+    return ui.RadioGroup1Items[0]->isChecked();
+}
+
+bool TFCalculator::mentalChosen() const
+{
+    return ui.RadioGroup2Items[1]->isChecked();
+}
+
+void TFCalculator::BitBtn12Click()
+{
+    if (chronometerShown())
+        stopChronometer();
+    else
+        startChronometer();
+}
+
+void TFCalculator::startChronometer()
+{
+    if (gaugeChosen())
+        SetGauge();
+    ui.RadioGroup2Items[0]->setChecked(true);
+    ui.BitBtn12->setText(text(u"vTimerStopBtn"_s));
+    ui.Panel7->show();
+    ui.Panel7->raise();
+    ui.Label12->setText(text(u"vModeTimerStateLbl"_s));
+    ui.TrackBar1->setValue(SwitchOn);
+    m_timers->startChronometer();
+    ui.Button1->setFocus();
+    BitBtn3Click();
+}
+
+void TFCalculator::stopChronometer()
+{
+    if (!chronometerShown())
+        return;
+    m_timers->disableAll();
+    ui.BitBtn12->setText(text(u"vTimerGoBtn"_s));
+    ui.Panel7->hide();
+    ui.TrackBar1->setValue(SwitchOff);
+    ui.Label12->setText(text(u"vModeWaitingStateLbl"_s));
+    ui.Label6->setText(u"Zzzzzz..."_s);
+    ui.Ans->setFocus();
+    BitBtn3Click();
+}
+
+void TFCalculator::switchChronometerOff()
+{
+    ui.TrackBar1->setValue(SwitchOff);
+}
+
+void TFCalculator::TrackBar1Change(int position)
+{
+    if (position == SwitchOn)
+        ChronoOn();
+    else
+        ChronoOff();
+    Messages::beep();
+}
+
+void TFCalculator::showErrorCount(bool shown)
+{
+    ui.Label9->setVisible(shown);
+    ui.Label10->setText(QString::number(context().drill.ErrorCount));
+    ui.Label10->setVisible(shown);
+}
+
+void TFCalculator::ChronoOn()
+{
+    const AppContext &ctx = context();
+    ui.RadioGroup1Items[ctx.settings.Jauge ? 0 : 1]->setChecked(true);
+    showErrorCount(true);
+    // Recording and review always run in written mode.
+    const bool modeFree = !ctx.recording.isChosen() && !ctx.drill.Replaying;
+    ui.RadioGroup2->setEnabled(modeFree);
+    if (modeFree)
+        ui.RadioGroup2Items[0]->setChecked(true);
+    ui.Ans->setFocus();
+    ui.RadioGroup1->setEnabled(true);
+    if (gaugeChosen())
+        m_timers->resetGauge();
+    context().drill.MentalMode = false;
+    ui.Panel9->hide();
+}
+
+void TFCalculator::ChronoOff()
+{
+    ui.RadioGroup2->setEnabled(false);
+    ui.RadioGroup2Items[0]->setChecked(true);
+    context().drill.MentalMode = false;
+    m_timers->stopCounting();
+    ui.Ans->setFocus();
+    showErrorCount(true);
+    ui.Panel9->hide();
+    ui.RadioGroup1->setEnabled(false);
+}
+
+void TFCalculator::SetGauge()
+{
+    m_timers->startGauge();
+    ui.Gauge1->show();
+    context().settings.Jauge = true;
+}
+
+void TFCalculator::RadioGroup1Click()
+{
+    if (gaugeChosen()) {
+        SetGauge();
+        return;
+    }
+    ui.Gauge1->hide();
+    m_timers->stopGauge();
+    context().settings.Jauge = false;
+}
+
+// The spin box keeps the think time within 1 to 15 seconds as it is typed.
+void TFCalculator::SpinEdit1Change(int seconds)
+{
+    m_timers->changeThinkTime(seconds, chronometerShown());
+    context().settings.Timer1 = m_timers->thinkTime();
+}
+
+void TFCalculator::TrackBar2Change(int position)
+{
+    context().settings.Timer2 = DrillTimers::displayPositionInRange(position);
+    restoreFocusByChoice();
+    m_timers->changeDisplayPosition(position);
+}
+
+void TFCalculator::RadioGroup2Click()
+{
+    AppContext &ctx = context();
+    const bool mental = mentalChosen();
+    ui.GroupBox2->setVisible(mental);
+    ui.Ans->setReadOnly(mental);
+    ctx.drill.MentalMode = mental;
+    if (mental) {
+        ui.Label12->setText(text(u"vModeMentalStateLbl"_s));
+        ui.Label6->setText(u"No comment..."_s);
+        ui.Label11->hide();
+    } else {
+        m_timers->stopDisplay();
+        ui.Panel9->hide();
+        ui.Ans->setFocus();
+        ui.Label6->setText(u"Zzzzzz...."_s);
+        ui.Label11->show();
+        ui.Label12->setText(text(u"vModeWrittenStateLbl"_s));
+    }
+    showErrorCount(!mental);
+    // The sound set is read afresh for the new mode.
+    if (ctx.settings.Bouton != 0)
+        m_sounds.reloadSequence();
+    BitBtn3Click();
+    // Chosen with the arrow keys, the radio button takes the focus after
+    // this handler; the focus goes where the pupil answers after that.
+    QTimer::singleShot(0, this, &TFCalculator::restoreFocusByChoice);
+}
+
+void TFCalculator::Timer1Timer()
+{
+    if (!m_timers->thinkTickStillDue())
+        return;
+    if (context().drill.MentalMode) {
+        revealAnswer();
+        return;
+    }
+    AppContext &ctx = context();
+    const JudgementOutcome outcome = JudgementOutcome::ofLateAnswer(ui.Ans->text(), ctx.drill.Expected);
+    ctx.recording.countJudgement(outcome);
+    ShowCalcString(outcome.event(), text(outcome.commentKey()));
+    ui.Label8->setText(QString::number(ctx.drill.OperationCount));
+    CalcMark(outcome);
+    ui.Label11->show();
+    showMarkLine();
+    FormActivate();
+}
+
+// Mental mode: the right answer shows for the display time; nothing is judged.
+void TFCalculator::revealAnswer()
+{
+    const AppContext &ctx = context();
+    ui.Button1->setFocus();
+    ui.Label8->setText(QString::number(ctx.drill.OperationCount));
+    if (gaugeChosen())
+        ui.Gauge1->show();
+    m_timers->revealAnswer(gaugeChosen());
+    ui.Ans->setText(QString::number(ctx.drill.Expected));
+    m_questionOpen = false;
+    if (ctx.settings.Bouton != 0)
+        m_sounds.playDefaultSound();
+}
+
+void TFCalculator::Button1Click()
+{
+    ui.Ans->setText(QString::number(context().drill.Expected));
+    m_timers->revealNow();
+}
+
+void TFCalculator::Timer2Timer()
+{
+    m_timers->endReveal();
+    FormActivate();
+}
+
+// Recording always starts with the chronometer stopped, in written mode,
+// with fresh counters.
+void TFCalculator::BitBtn7Click()
+{
+    stopChronometer();
+    switchChronometerOff();
+    if (m_dialogs.record)
+        m_dialogs.record->exec();
+    DrillState &drill = context().drill;
+    drill.OperationCount = 0;
+    drill.ErrorCount = 0;
+    ui.Label8->setText(u"0"_s);
+    ui.Label10->setText(u"0"_s);
+    FormActivate();
+}
+
+void TFCalculator::setRecordCaption(const QString &caption)
+{
+    ui.BitBtn7Caption->setText(caption);
 }
 
 void TFCalculator::BitBtn1Click()
@@ -379,23 +691,43 @@ void TFCalculator::done(int result)
 
 // Leaving the drill stops the chronometer's work; the counters, the drill
 // state and the chronometer switch stay for the next drill.
+// A recording breaks off with its erase; a review goes on at the next showing.
 void TFCalculator::FormClose()
 {
     if (!ui.Panel14->isHidden())
         BitBtn4Click();
-    if (ui.Panel7->isVisible()) {
+    if (chronometerShown()) {
         ui.Panel7->hide();
         ui.BitBtn12->setText(text(u"vTimerGoBtn"_s));
     }
     context().drill.MentalMode = false;
-    ui.Timer1->setEnabled(false);
-    ui.Timer2->setEnabled(false);
-    ui.Timer3->setEnabled(false);
+    m_timers->disableAll();
+    leaveChronometerQuietly();
+    if (context().recording.isChosen())
+        m_dialogs.afterRecord->CancelBtnClick();
+}
+
+// The next showing starts stopped and in written mode, with the counters
+// kept: the next start runs the switch's steps and beeps, and the answer
+// box takes typing again.
+void TFCalculator::leaveChronometerQuietly()
+{
+    const QSignalBlocker quietSwitch(ui.TrackBar1);
+    const QSignalBlocker quietMode(ui.RadioGroup2Items[1]);
+    ui.TrackBar1->setValue(SwitchOff);
+    ui.RadioGroup2Items[0]->setChecked(true);
+    ui.RadioGroup2->setEnabled(false);
+    ui.RadioGroup1->setEnabled(false);
+    ui.GroupBox2->hide();
+    ui.Ans->setReadOnly(false);
+    ui.Panel9->hide();
+    showErrorCount(true);
 }
 
 // The options apply from the next question; the pupil answers on.
 void TFCalculator::BitBtn6Click()
 {
+    stopChronometer();
     if (m_dialogs.expert)
         m_dialogs.expert->exec();
     restoreFocus();
@@ -403,6 +735,7 @@ void TFCalculator::BitBtn6Click()
 
 void TFCalculator::BitBtn8Click()
 {
+    stopChronometer();
     if (m_dialogs.sound)
         m_dialogs.sound->exec();
     restoreFocus();
@@ -414,13 +747,6 @@ void TFCalculator::BitBtn10Click()
     if (m_dialogs.colours)
         m_dialogs.colours->adjust(ui.Gradient1->spec());
     restoreFocus();
-}
-
-// Where the screen and help buttons stop a running chronometer first, as
-// its own button does; the chronometer is not built yet, so there is
-// nothing to stop.
-void TFCalculator::stopChronometer()
-{
 }
 
 void TFCalculator::BitBtn9Click()
@@ -463,6 +789,17 @@ void TFCalculator::enableTopBar(bool enabled)
 void TFCalculator::setKeypadColour(int colour)
 {
     TFCalculatorUi::setBackground(ui.Panel13, ColorValue::toColor(colour));
+}
+
+void TFCalculator::OpSelDropDown()
+{
+    stopChronometer();
+    ui.OpSel->setFocus();
+}
+
+void TFCalculator::OpSelChange()
+{
+    FormActivate();
 }
 
 void TFCalculator::Label26Click()

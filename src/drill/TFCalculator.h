@@ -1,21 +1,27 @@
 #pragma once
 
 #include "CaptionedDialog.h"
+#include "DrillActions.h"
 #include "GradientSpec.h"
+#include "JudgementOutcome.h"
 #include "SoundEvent.h"
 #include "TFCalculatorUi.h"
 
 #include <QIcon>
 
+class DrillTimers;
 class EventSounds;
 class TFColor;
+class TAfterRecordDlg;
 class TFSound;
+class TRecordDlg;
 class TFSwap;
 
 // The drill window: poses one operation at a time from the chosen tables,
 // takes the answer from the keypad or the keyboard, judges it and keeps the
-// counters and the mark.
-class TFCalculator : public CaptionedDialog
+// counters and the mark; with the chronometer, against the think time in
+// writing or in the head; records operations and drills them again.
+class TFCalculator : public CaptionedDialog, public DrillActions
 {
     Q_OBJECT
 
@@ -27,6 +33,8 @@ public:
         TFSwap *expert = nullptr;
         TFSound *sound = nullptr;
         TFColor *colours = nullptr;
+        TRecordDlg *record = nullptr;
+        TAfterRecordDlg *afterRecord = nullptr;
     };
 
     TFCalculator(AppContext &context, EventSounds &sounds);
@@ -43,8 +51,12 @@ public:
     // The selected operator, -1 while none is selected.
     int operatorIndex() const;
 
-    // The keyboard focus goes back to where the pupil answers.
-    void restoreFocus();
+    void restoreFocus() override;
+
+    // Named operations for the record dialogs and the other buttons.
+    void stopChronometer() override;
+    void switchChronometerOff() override;
+    void setRecordCaption(const QString &caption) override;
 
     // The keypad panel takes a new colour.
     void setKeypadColour(int colour);
@@ -59,20 +71,32 @@ public:
 
     void BitBtn1Click();  // back
     void BitBtn2Click();  // Enter
-    void BitBtn3Click();  // reset
+    void BitBtn3Click() override; // reset
     void BitBtn6Click();  // expert options
     void BitBtn8Click();  // sound options
     void BitBtn10Click(); // screen colours
     void BitBtn9Click();  // help
     void BitBtn4Click();  // closes the help
     void BitBtn11Click(); // clear
+    void BitBtn7Click();  // record
+    void BitBtn12Click(); // chronometer
+    void Button1Click();  // Enter in mental mode
+    void Timer1Timer();
+    void Timer2Timer();
+    void SpinEdit1Change(int seconds);
+    void TrackBar2Change(int position);
+    void RadioGroup1Click();
+    void RadioGroup2Click();
+    void OpSelDropDown();
+    void OpSelChange();
     void AnsChange(const QString &answer);
     void SpeedButton1Click(QChar digit);
     void SpeedButton11Click(); // answer help
     void Label26Click();
     void Label27Click();
     void ShowCalcString(SoundEvent event, const QString &comment);
-    void CalcMark();
+    // The mark, then the recording's steps for the judgement just shown.
+    void CalcMark(JudgementOutcome outcome);
 
 protected:
     void FormShow() override;
@@ -83,9 +107,23 @@ protected:
 
 private:
     void connectControls();
+    void TrackBar1Change(int position);
+    void ChronoOn();
+    void ChronoOff();
+    void SetGauge();
+    void startChronometer();
+    bool chronometerShown() const;
+    bool chronometerOn() const;
+    bool gaugeChosen() const;
+    bool mentalChosen() const;
+    void judge(JudgementOutcome outcome);
+    void revealAnswer();
+    void completeRecording();
+    void showErrorCount(bool shown);
+    void restoreFocusByChoice();
+    void leaveChronometerQuietly();
     void loadOperators();
     void FormClose();
-    void stopChronometer();
     void enableTopBar(bool enabled);
     void FormResize();
     void colourTopBar(int colour);
@@ -100,9 +138,14 @@ private:
     TFCalculatorUi ui;
     EventSounds &m_sounds;
     Dialogs m_dialogs;
+    DrillTimers *m_timers;
     QIcon m_soundOn;
     QIcon m_soundOff;
     int m_resultColour = 0;
     bool m_showing = false;
+    // The question on screen is neither judged nor revealed yet.
+    bool m_questionOpen = false;
+    // The question on screen is a recorded one, not judged yet.
+    bool m_recordedOpen = false;
     bool m_texturesLoaded = false;
 };

@@ -2,8 +2,8 @@
 
 #include "Artwork.h"
 #include "DrillIcons.h"
+#include "DropDownList.h"
 #include "HelpPanel.h"
-#include "IntervalTimer.h"
 #include "LinkLabel.h"
 #include "NamedChild.h"
 #include "TGradient.h"
@@ -119,7 +119,7 @@ void TFCalculatorUi::buildTopBar()
     Panel16 = panel(Panel8, u"Panel16"_s, QFrame::NoFrame);
     Panel17 = panel(Panel8, u"Panel17"_s, QFrame::NoFrame);
     Panel18 = panel(Panel17, u"Panel18"_s, QFrame::NoFrame);
-    OpSel = makeNamed<QComboBox>(Panel16, u"OpSel"_s);
+    OpSel = makeNamed<DropDownList>(Panel16, u"OpSel"_s);
     OpSel->setGeometry(4, 8, 143, 25);
     OpSel->setFont(font(12));
 
@@ -219,6 +219,11 @@ void TFCalculatorUi::buildKeypad()
         tools[i].first->setIcon(tools[i].second);
         tools[i].first->setIconSize(QSize(32, 32));
     }
+    BitBtn7Caption = makeNamed<QLabel>(BitBtn7, u"BitBtn7Caption"_s);
+    BitBtn7Caption->setGeometry(0, key.height() - 13, key.width(), 12);
+    BitBtn7Caption->setAlignment(Qt::AlignCenter);
+    BitBtn7Caption->setFont(font(10, true));
+    BitBtn7Caption->setAttribute(Qt::WA_TransparentForMouseEvents);
     Button1->lower();
 
 
@@ -409,12 +414,6 @@ void TFCalculatorUi::buildHiddenControls(QDialog *window)
     TrackBar1->hide();
     Memo1 = makeNamed<QPlainTextEdit>(window, u"Memo1"_s);
     Memo1->hide();
-    Timer1 = new IntervalTimer(window);
-    Timer1->setObjectName(u"Timer1"_s);
-    Timer2 = new IntervalTimer(window);
-    Timer2->setObjectName(u"Timer2"_s);
-    Timer3 = new IntervalTimer(window);
-    Timer3->setObjectName(u"Timer3"_s);
 }
 
 void TFCalculatorUi::layOut(const QSize &size)

@@ -5,10 +5,9 @@
 
 #include <array>
 
+class DropDownList;
 class HelpPanel;
-class IntervalTimer;
 class LinkLabel;
-class QComboBox;
 class QDialog;
 class QFont;
 class QFrame;
@@ -42,7 +41,7 @@ struct TFCalculatorUi
     QFrame *Panel16;
     QFrame *Panel17;
     QFrame *Panel18;
-    QComboBox *OpSel;
+    DropDownList *OpSel;
     QPushButton *BitBtn1;
     QPushButton *BitBtn6;
     QPushButton *BitBtn8;
@@ -66,6 +65,7 @@ struct TFCalculatorUi
     QPushButton *BitBtn2;
     QPushButton *BitBtn11;
     QPushButton *BitBtn7;
+    QLabel *BitBtn7Caption; // "Rec" or "Playing" under the camera
     QToolButton *SpeedButton11;
     QPushButton *Button1;
 
@@ -122,9 +122,6 @@ struct TFCalculatorUi
     // Never seen.
     QSlider *TrackBar1;
     QPlainTextEdit *Memo1;
-    IntervalTimer *Timer1;
-    IntervalTimer *Timer2;
-    IntervalTimer *Timer3;
 
 private:
     void buildTopBar();

@@ -5,7 +5,10 @@
 MessageRecorder::MessageRecorder(bool answer)
 {
     Messages::setHandler([this, answer](Messages::Kind kind, const QString &text) {
-        (kind == Messages::Kind::Question ? questions : messages) << text;
+        if (kind == Messages::Kind::Beep)
+            ++beeps;
+        else
+            (kind == Messages::Kind::Question ? questions : messages) << text;
         return answer;
     });
 }

@@ -2,7 +2,7 @@
 
 #include <QStringList>
 
-// Records every message box and question while it lives, answering each
+// Records every message box, question and beep while it lives, answering each
 // question with the given answer.
 class MessageRecorder
 {
@@ -12,4 +12,5 @@ public:
 
     QStringList messages;
     QStringList questions;
+    int beeps = 0;
 };

@@ -1,0 +1,7 @@
+#include "DropDownList.h"
+
+void DropDownList::showPopup()
+{
+    emit droppingDown();
+    QComboBox::showPopup();
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "AppDirFixture.h"
+#include "MessageRecorder.h"
+#include "WindowControls.h"
+#include "WindowSet.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class DrillTimers;
+class IntervalTimer;
+class TFCalculator;
+
+// A program folder with English and French drill and record texts, tables 3
+// and 7, multiplicator 1 and up, think time 3 s, gauge shown, sound off; the
+// drill window with its record dialogs, shown as the start window shows it.
+class DrillProgram
+{
+public:
+    // extraSettings: more lines for the settings file, with their sections.
+    explicit DrillProgram(const QByteArray &extraSettings = {}, const QString &language = QStringLiteral("en"));
+
+    template<typename Control>
+    Control *find(const QString &name) const { return control<Control>(drill, name); }
+
+    IntervalTimer *timer(const QString &name) const;
+    DrillTimers *timers() const;
+    DrillState &state() const { return windows->context.drill; }
+    Recording &recording() const { return windows->context.recording; }
+    QString expected() const { return QString::number(state().Expected); }
+
+    // Types the answer and presses Enter on the keyboard.
+    void answer(const QString &typed) const;
+    // The question on screen as it would be recorded.
+    QString questionLine() const;
+    // Keys sent to the widget that has the keyboard focus.
+    void keys(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier, int times = 1) const;
+
+    void typeDigits(const QString &digits) const;
+    // Presses Tab until the control has the focus; false when it never gets it.
+    bool tabTo(QWidget *target) const;
+
+    // Runs inside once the next modal dialog is open, from within its loop.
+    static void whenModal(const std::function<void(QWidget *dialog)> &inside, int triesLeft = 100);
+
+    AppDirFixture dir;
+    MessageRecorder messages;
+    std::unique_ptr<WindowSet> windows;
+    TFCalculator *drill = nullptr;
+};
