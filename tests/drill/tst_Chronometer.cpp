@@ -318,6 +318,8 @@ void tst_Chronometer::optionButtonsStopIt_data()
     QTest::addColumn<QString>("button");
     QTest::newRow("expert") << u"BitBtn6"_s;
     QTest::newRow("sound") << u"BitBtn8"_s;
+    QTest::newRow("screen") << u"BitBtn10"_s;
+    QTest::newRow("help") << u"BitBtn9"_s;
 }
 
 void tst_Chronometer::optionButtonsStopIt()
