@@ -10,7 +10,7 @@ packages=(
     fonts-liberation2
 )
 if [[ "${1:-}" == "--tests" ]]; then
-    packages+=(libbenchmark-dev xvfb xauth libx11-dev libxdamage-dev imagemagick alsa-utils)
+    packages+=(libbenchmark-dev xvfb xauth libx11-dev libxdamage-dev imagemagick alsa-utils poppler-utils)
 fi
 
 missing=()

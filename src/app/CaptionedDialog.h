@@ -21,6 +21,7 @@ protected:
     CaptionedDialog(WindowSet &windows, const QString &section, const QString &titleKey);
 
     QString text(const QString &key) const { return m_texts.text(key); }
+    const CaptionTexts &texts() const { return m_texts; }
     AppContext &context() const;
 
     // Runs each time the window is shown; applies the title, if the window

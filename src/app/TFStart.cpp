@@ -376,7 +376,7 @@ void TFStart::BitBtn2Click()
 
 void TFStart::BitBtn5Click()
 {
-    m_windows.PrintDlg->exec();
+    m_windows.PrintDlg->Execute(LBChoice, LBRange);
     FormActivate();
 }
 

@@ -11,10 +11,6 @@
 #include "TFSwap.h"
 #include "TMakeBackGround.h"
 #include "TPrintDlg.h"
-#include "TRPrintAllWith.h"
-#include "TRPrintAllWithout.h"
-#include "TRPrintGrid.h"
-#include "TRPrintRandom.h"
 #include "TRecordDlg.h"
 
 WindowSet::WindowSet(const QString &appDir)
@@ -70,13 +66,10 @@ void WindowSet::createOtherWindows()
     FSound = make<TFSound>();
     FAudio = make<TFAudio>();
     FColor = make<TFColor>();
-    RPrintAllWith = make<TRPrintAllWith>();
-    RPrintAllWithout = make<TRPrintAllWithout>();
-    RPrintRandom = make<TRPrintRandom>();
     MakeBackGround = make<TMakeBackGround>();
     FAbout = make<TFAbout>();
-    RPrintGrid = make<TRPrintGrid>();
     FSoundTest = make<TFSoundTest>();
+    PrintDlg->setDrillOperator([this] { return FCalculator->operatorIndex(); });
 }
 
 void WindowSet::UpdateLanguage()

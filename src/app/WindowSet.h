@@ -17,15 +17,11 @@ class TFSwap;
 class TFSound;
 class TFAudio;
 class TFColor;
-class TRPrintAllWith;
-class TRPrintAllWithout;
-class TRPrintRandom;
 class TMakeBackGround;
 class TFAbout;
-class TRPrintGrid;
 class TFSoundTest;
 
-// The program's sixteen windows, created once in a fixed order and alive
+// The program's windows, created once in a fixed order and alive
 // until the program ends, with the context they share.
 class WindowSet
 {
@@ -59,12 +55,8 @@ public:
     TFSound *FSound = nullptr;
     TFAudio *FAudio = nullptr;
     TFColor *FColor = nullptr;
-    TRPrintAllWith *RPrintAllWith = nullptr;
-    TRPrintAllWithout *RPrintAllWithout = nullptr;
-    TRPrintRandom *RPrintRandom = nullptr;
     TMakeBackGround *MakeBackGround = nullptr;
     TFAbout *FAbout = nullptr;
-    TRPrintGrid *RPrintGrid = nullptr;
     TFSoundTest *FSoundTest = nullptr;
 
 private:

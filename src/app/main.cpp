@@ -1,17 +1,48 @@
 #include "AudioSystem.h"
 #include "LoadedAudioDevice.h"
+#include "LoadedPrintOutput.h"
+#include "PrintSystem.h"
 #include "ProgramStyle.h"
+#include "SheetCommand.h"
+#include "SheetCommandLine.h"
 #include "WindowSet.h"
 
 #include <QApplication>
 #include <QFont>
+#include <QGuiApplication>
+#include <QTextStream>
 
 #include <fontconfig/fontconfig.h>
 
 #include <thread>
 
+namespace {
+
+QStringList arguments(int argc, char *argv[])
+{
+    QStringList list;
+    for (int i = 1; i < argc; ++i)
+        list << QString::fromLocal8Bit(argv[i]);
+    return list;
+}
+
+// Worksheets written to a PDF file need fonts but no display and no window.
+int runSheetCommand(int argc, char *argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    return SheetCommand::run(QCoreApplication::applicationDirPath() + u'/', arguments(argc, argv), out, err);
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
+    if (SheetCommandLine::isRequested(arguments(argc, argv)))
+        return runSheetCommand(argc, argv);
+
     // Reading the system's font configuration takes a few milliseconds; it
     // runs while the application connects to the display.
     std::thread fontConfiguration(FcInit);
@@ -29,6 +60,8 @@ int main(int argc, char *argv[])
 
     LoadedAudioDevice audio(QCoreApplication::applicationDirPath() + QStringLiteral("/numerillo-audio"));
     AudioSystem::install(&audio);
+    LoadedPrintOutput printing(QCoreApplication::applicationDirPath() + QStringLiteral("/numerillo-print"));
+    PrintSystem::install(&printing);
 
     WindowSet windows(QCoreApplication::applicationDirPath());
     if (!windows.start())

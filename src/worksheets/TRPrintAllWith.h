@@ -1,13 +1,10 @@
 #pragma once
 
-#include <QWidget>
+#include "TablesPage.h"
 
-class WindowSet;
-
-class TRPrintAllWith : public QWidget
+// The twelve tables with their answers.
+class TRPrintAllWith : public TablesPage
 {
-    Q_OBJECT
-
 public:
-    explicit TRPrintAllWith(WindowSet &windows);
+    TRPrintAllWith();
 };

@@ -1,13 +1,10 @@
 #pragma once
 
-#include <QWidget>
+#include "TablesPage.h"
 
-class WindowSet;
-
-class TRPrintAllWithout : public QWidget
+// The twelve tables without their answers, for the pupil to fill in.
+class TRPrintAllWithout : public TablesPage
 {
-    Q_OBJECT
-
 public:
-    explicit TRPrintAllWithout(WindowSet &windows);
+    TRPrintAllWithout();
 };
