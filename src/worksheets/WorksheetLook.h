@@ -28,7 +28,7 @@ inline ReportItem dateField(const QPointF &at)
     ReportItem field;
     field.kind = ReportItem::Kind::Date;
     field.name = Date;
-    field.box = QRectF(at, QSizeF());
+    field.box = QRectF(at, QSizeF(0, 0));
     field.font = arial(10);
     return field;
 }
