@@ -26,9 +26,18 @@ QStringList arguments(int argc, char *argv[])
     return list;
 }
 
+// The command line reports its own errors, one line each; Qt's notes on the
+// environment would only be noise there.
+void quietNotes(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        QTextStream(stderr) << message << u'\n';
+}
+
 // Worksheets written to a PDF file need fonts but no display and no window.
 int runSheetCommand(int argc, char *argv[])
 {
+    qInstallMessageHandler(quietNotes);
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);
     QTextStream out(stdout);
