@@ -37,6 +37,9 @@ struct ReportItem
     QRectF box;
     ReportFont font;
     Qt::Alignment alignment = Qt::AlignLeft;
+    // Label: the widest its text may be, millimetres; a longer text is set
+    // smaller. 0 for no limit.
+    qreal maxWidth = 0;
     QString text;       // Label
     QStringList lines;  // Lines
     QLineF rule;        // Rule
@@ -50,6 +53,7 @@ class ReportPage
 public:
     static constexpr qreal WidthMm = 210;
     static constexpr qreal HeightMm = 297;
+    static constexpr qreal MarginMm = 10;
 
     ReportItem &add(ReportItem item);
     ReportItem &addLabel(const QString &name, const QRectF &box, const ReportFont &font,

@@ -64,9 +64,26 @@ private:
         return int(alignment) | Qt::TextDontClip | Qt::TextSingleLine;
     }
 
+    // The item's font, made smaller when the text would pass its widest.
+    QFont fitted(const ReportItem &item, const QString &text) const
+    {
+        QFont face = font(item.font);
+        if (item.maxWidth <= 0)
+            return face;
+        // Text does not shrink quite in proportion at small sizes: measure again.
+        for (int attempt = 0; attempt < 8; ++attempt) {
+            const qreal width = QFontMetricsF(face, m_painter.device()).horizontalAdvance(text);
+            if (width <= px(item.maxWidth))
+                break;
+            face.setPointSizeF(face.pointSizeF() * px(item.maxWidth) / width * 0.98);
+            face = QFont(face, m_painter.device());
+        }
+        return face;
+    }
+
     void drawText(const ReportItem &item, const QString &text)
     {
-        const QFont face = font(item.font);
+        const QFont face = fitted(item, text);
         m_painter.setFont(face);
         m_painter.setPen(Qt::black);
         QRectF box = px(item.box);

@@ -23,9 +23,11 @@ QRectF TRPrintGrid::cell(int row, int column)
 TRPrintGrid::TRPrintGrid()
 {
     using namespace WorksheetLook;
-    addLabel(u"QRGridCaption"_s, QRectF(20.6, 18.5, 0, 0), title(14));
-    addLabel(DateText, QRectF(128.5, 20.3, 0, 0), arial(10));
-    add(dateField(QPointF(168.2, 20.6)));
+    // A long title is set smaller rather than run into the date.
+    addLabel(u"QRGridCaption"_s, QRectF(20.6, 18.5, 0, 0), title(14)).maxWidth = 128.5 - 20.6 - 3;
+    const QPointF date(168.2, 20.6);
+    addLabel(DateText, QRectF(128.5, 20.3, 0, 0), arial(10)).maxWidth = date.x() - 128.5 - 1;
+    add(dateField(date));
     addGrid();
     addLabel(Address, QRectF(98.4, 182.6, 0, 0), arial(10), Qt::AlignLeft,
              u"Numerillo: "_s + WebAddress);

@@ -9,6 +9,7 @@ namespace {
 constexpr qreal TitleLeft = 20.6;
 constexpr qreal DateTextRight = 175.1;
 constexpr qreal AddressTop = 18.5;
+constexpr qreal TitleGap = 3;
 
 } // namespace
 
@@ -21,7 +22,9 @@ QString TablesPage::line(int multiplicator, int table, bool answer)
 TablesPage::TablesPage(const Layout &layout)
 {
     using namespace WorksheetLook;
-    addLabel(u"QROtherTitle"_s, QRectF(TitleLeft, layout.titleTop, 0, 0), title(16));
+    // A long title is set smaller rather than run into the address.
+    addLabel(u"QROtherTitle"_s, QRectF(TitleLeft, layout.titleTop, 0, 0), title(16)).maxWidth =
+        std::min(layout.addressLeft, layout.dateTextLeft) - TitleLeft - TitleGap;
     if (layout.commentTop)
         addLabel(u"QRComment"_s, QRectF(TitleLeft, *layout.commentTop, 0, 0), arial(10));
     addDate(*this, layout.dateTextLeft, DateTextRight, layout.dateTop,

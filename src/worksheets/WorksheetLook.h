@@ -39,7 +39,8 @@ inline void addDate(ReportPage &page, qreal textLeft, qreal textRight, qreal tex
                     const QPointF &date)
 {
     page.addLabel(DateText, QRectF(textLeft, textTop, textRight - textLeft, 0), arial(10),
-                  Qt::AlignRight);
+                  Qt::AlignRight)
+        .maxWidth = textRight - textLeft;
     page.add(dateField(date));
 }
 

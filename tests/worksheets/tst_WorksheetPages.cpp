@@ -1,4 +1,5 @@
 #include "ReportPage.h"
+#include "ReportPainter.h"
 #include "TRPrintAllWith.h"
 #include "TRPrintAllWithout.h"
 #include "TRPrintGrid.h"
@@ -6,7 +7,9 @@
 
 #include <QBuffer>
 #include <QFontMetricsF>
+#include <QPainter>
 #include <QPdfWriter>
+#include <QImage>
 #include <QTest>
 
 #include <functional>
@@ -51,6 +54,8 @@ private slots:
     void gridHoldsHeadersAndProducts();
     void gridLinesAndCorner();
     void randomColumnsFitAboveTheFooter();
+    void longTextsAreSetSmallerToFit_data();
+    void longTextsAreSetSmallerToFit();
 };
 
 void tst_WorksheetPages::itemsStandWhereTheyBelong_data()
@@ -257,6 +262,55 @@ void tst_WorksheetPages::randomColumnsFitAboveTheFooter()
     const ReportItem *column = page.item(u"QRMemo1"_s);
     QVERIFY(50 * lineMm <= column->box.height());
     QVERIFY(column->box.top() + 50 * lineMm < page.item(u"QRLabel1"_s)->box.top());
+}
+
+void tst_WorksheetPages::longTextsAreSetSmallerToFit_data()
+{
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<qreal>("rightmost"); // millimetres
+    QTest::newRow("tables title before the address") << u"without"_s << u"QROtherTitle"_s << 131.7;
+    QTest::newRow("random title before the options") << u"random"_s << u"QRRandomTitle"_s << 156.1;
+    QTest::newRow("random comment before the options") << u"random"_s << u"QRRandomComment"_s << 156.1;
+    QTest::newRow("option within the margin") << u"random"_s << u"QROptionCrossed"_s << 200.0;
+    QTest::newRow("grid title before the date text") << u"grid"_s << u"QRGridCaption"_s << 128.5;
+    QTest::newRow("grid date text before the date") << u"grid"_s << u"QRDate"_s << 168.2;
+}
+
+// A translation far longer than the English text stays clear of its neighbours.
+void tst_WorksheetPages::longTextsAreSetSmallerToFit()
+{
+    QFETCH(QString, page);
+    QFETCH(QString, item);
+    QFETCH(qreal, rightmost);
+    ReportPage alone;
+    ReportItem label = *makePage(page).item(item);
+    label.text = u"A very long translation of the text on this worksheet, longer than any"_s;
+    alone.add(label);
+
+    // A4 at 200 pixels per inch.
+    QImage sheet(1654, 2339, QImage::Format_RGB32);
+    sheet.setDotsPerMeterX(7874);
+    sheet.setDotsPerMeterY(7874);
+    sheet.fill(Qt::white);
+    QPainter painter(&sheet);
+    ReportPainter::paint(painter, alone);
+    painter.end();
+    int left = sheet.width();
+    int right = -1;
+    for (int y = 0; y < sheet.height(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(sheet.constScanLine(y));
+        for (int x = 0; x < sheet.width(); ++x) {
+            if (line[x] != qRgb(255, 255, 255)) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+        }
+    }
+    const qreal mmPerPixel = 25.4 / 200;
+    QVERIFY(right > left);
+    QVERIFY(left * mmPerPixel >= label.box.left() - 1);
+    QVERIFY2(right * mmPerPixel <= rightmost, qPrintable(QString::number(right * mmPerPixel)));
 }
 
 QTEST_MAIN(tst_WorksheetPages)
