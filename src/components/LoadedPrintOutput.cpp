@@ -1,37 +1,22 @@
 #include "LoadedPrintOutput.h"
 
 LoadedPrintOutput::LoadedPrintOutput(const QString &modulePath)
-    : m_module(modulePath)
+    : m_output(modulePath, FactoryName)
 {
-}
-
-// The output's code lives in the module, which therefore stays loaded for
-// the life of the program.
-LoadedPrintOutput::~LoadedPrintOutput() = default;
-
-PrintOutput *LoadedPrintOutput::output()
-{
-    if (!m_tried) {
-        m_tried = true;
-        using Factory = PrintOutput *(*)();
-        if (auto make = reinterpret_cast<Factory>(m_module.resolve(FactoryName)))
-            m_output.reset(make());
-    }
-    return m_output.get();
 }
 
 bool LoadedPrintOutput::preview(const PrintJob &job, bool modal, QString &errorText)
 {
-    if (PrintOutput *real = output())
+    if (PrintOutput *real = m_output.get())
         return real->preview(job, modal, errorText);
-    errorText = m_module.errorString();
+    errorText = m_output.errorString();
     return false;
 }
 
 PrintOutput::Result LoadedPrintOutput::print(const PrintJob &job, QString &errorText)
 {
-    if (PrintOutput *real = output())
+    if (PrintOutput *real = m_output.get())
         return real->print(job, errorText);
-    errorText = m_module.errorString();
+    errorText = m_output.errorString();
     return Result::Failed;
 }

@@ -1,10 +1,7 @@
 #pragma once
 
+#include "LoadedModule.h"
 #include "PrintOutput.h"
-
-#include <QLibrary>
-
-#include <memory>
 
 // The print output of the printing module that lies beside the executable.
 // The module, and with it Qt's print support and the printer system, is
@@ -15,10 +12,6 @@ class LoadedPrintOutput : public PrintOutput
 public:
     // The module's file name without its suffix.
     explicit LoadedPrintOutput(const QString &modulePath);
-    ~LoadedPrintOutput() override;
-
-    LoadedPrintOutput(const LoadedPrintOutput &) = delete;
-    LoadedPrintOutput &operator=(const LoadedPrintOutput &) = delete;
 
     bool preview(const PrintJob &job, bool modal, QString &errorText) override;
     Result print(const PrintJob &job, QString &errorText) override;
@@ -27,10 +20,5 @@ public:
     static constexpr const char *FactoryName = "numerillo_create_print_output";
 
 private:
-    // Null when the module can't be loaded; tried once.
-    PrintOutput *output();
-
-    QLibrary m_module;
-    bool m_tried = false;
-    std::unique_ptr<PrintOutput> m_output;
+    LoadedModule<PrintOutput> m_output;
 };

@@ -2,6 +2,7 @@
 #include "Cp1252.h"
 #include "FakePrintOutput.h"
 #include "MessageRecorder.h"
+#include "TFCalculator.h"
 #include "TFStart.h"
 #include "TPrintDlg.h"
 #include "WindowSet.h"
@@ -192,11 +193,17 @@ void tst_PrintDialog::storedOperatorBeforeTheDrill()
 
 void tst_PrintDialog::drillOperatorOnceTheDrillWasShown()
 {
-    const QByteArray settings = "[GLOBAL]\r\nLanguage=en\r\nOperation=9\r\n";
+    const QByteArray settings = "[GLOBAL]\r\nLanguage=en\r\nOperation=1\r\n";
     Program program(settings);
     QVERIFY(program.start());
-    program.dialog()->setDrillOperator([] { return 1; });
     program.print({2}, [&] { QCOMPARE(program.control<QComboBox>(u"OperBox"_s)->currentIndex(), 1); });
+
+    TFCalculator *drill = program.windows->FCalculator;
+    drill->show();
+    QCoreApplication::processEvents();
+    drill->findChild<QComboBox *>(u"OpSel"_s)->setCurrentIndex(3);
+    drill->hide();
+    program.print({}, [&] { QCOMPARE(program.control<QComboBox>(u"OperBox"_s)->currentIndex(), 3); });
     QCOMPARE(program.dir.read(u"sys/multable.ini"_s), settings);
 }
 
