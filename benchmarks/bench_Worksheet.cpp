@@ -1,5 +1,6 @@
 // Drawing one random worksheet and writing it to a PDF file, as the print
 // dialog and the command line do, offscreen.
+#include "BenchmarkMain.h"
 #include "ReportPdf.h"
 #include "Worksheets.h"
 
@@ -43,13 +44,5 @@ BENCHMARK(randomSheetToPdf)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks<QGuiApplication>(argc, argv);
 }
