@@ -5,6 +5,7 @@
 #include "ChoiceFile.h"
 #include "LanguageCode.h"
 #include "Messages.h"
+#include "MultiplicatorRange.h"
 #include "OperatorList.h"
 #include "ProfileFile.h"
 #include "Random.h"
@@ -338,9 +339,7 @@ void TFStart::CanGo()
 
 void TFStart::setSmallestMultiplicator(int smallest)
 {
-    LBRange.clear();
-    for (int multiplicator = std::clamp(smallest, 1, 12); multiplicator <= 12; ++multiplicator)
-        LBRange << QString::number(multiplicator);
+    LBRange = MultiplicatorRange::from(smallest);
 }
 
 void TFStart::GlobalCheck(bool checked)

@@ -3,6 +3,8 @@
 #include "CaptionedDialog.h"
 #include "Worksheets.h"
 
+#include <array>
+
 #include <functional>
 
 class QComboBox;
