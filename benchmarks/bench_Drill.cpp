@@ -1,5 +1,6 @@
 // Judging an answer and posing the next question in the drill window,
 // offscreen and with the sound off.
+#include "BenchmarkMain.h"
 #include "TFCalculator.h"
 #include "WindowSet.h"
 
@@ -60,13 +61,5 @@ BENCHMARK(judgeAndPoseNext)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks<QApplication>(argc, argv);
 }
