@@ -1,6 +1,7 @@
 // Judging an answer and posing the next question in the drill window,
 // offscreen and with the sound off; with the chronometer stopped (argument
 // 0) or running, its gauge shown (argument 1).
+#include "BenchmarkMain.h"
 #include "TFCalculator.h"
 #include "WindowSet.h"
 
@@ -64,13 +65,5 @@ BENCHMARK(judgeAndPoseNext)->ArgName("chronometer")->Arg(0)->Arg(1)->Unit(benchm
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks<QApplication>(argc, argv);
 }

@@ -14,7 +14,7 @@ scripts/build.sh build >/dev/null
 
 appdir=$(mktemp -d)
 trap 'rm -rf "$appdir"' EXIT
-cp -r build/numerillo build/numerillo-audio.so build/sys build/sounds build/pictures build/default.wav "$appdir/"
+cp -r build/numerillo build/numerillo-audio.so build/numerillo-print.so build/sys build/sounds build/pictures build/default.wav "$appdir/"
 sed -i 's/^Bouton=.*/Bouton=0\r/' "$appdir/sys/multable.ini"
 
 xvfb-run -a -s "-screen 0 1024x768x24 -noreset" bash -s "$runs" "$appdir/numerillo" <<'INNER'

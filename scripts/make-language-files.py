@@ -159,6 +159,9 @@ LANGUAGES["en"] = {
         "vQROtherSheetComment": "Write the answers after the = signs.",
         "vQRDateString": "Printed on",
         "vQRPrintGridCaption": "Multiplication grid",
+        "vNoPrinterMsg": "No printer is set up on this computer.",
+        "vPrintFailedMsg": "The printer %s reported an error: the page may not have been printed.",
+        "vSavePdfBtn": "Save as PDF...",
     },
     "FColor": {
         "vFcolorCaption": "Screen colours",
@@ -314,6 +317,9 @@ LANGUAGES["fr"] = {
         "vQROtherSheetComment": "Écris les réponses après les signes =.",
         "vQRDateString": "Imprimé le",
         "vQRPrintGridCaption": "Grille de multiplication",
+        "vNoPrinterMsg": "Aucune imprimante n'est installée sur cet ordinateur.",
+        "vPrintFailedMsg": "L'imprimante %s a signalé une erreur : la page n'a peut-être pas été imprimée.",
+        "vSavePdfBtn": "Enregistrer en PDF...",
     },
     "FColor": {
         "vFcolorCaption": "Réglage des couleurs de l'écran",
@@ -472,6 +478,9 @@ LANGUAGES["nl"] = {
         "vQROtherSheetComment": "Schrijf de antwoorden achter de =-tekens.",
         "vQRDateString": "Afgedrukt op",
         "vQRPrintGridCaption": "Tafelrooster",
+        "vNoPrinterMsg": "Er is geen printer ingesteld op deze computer.",
+        "vPrintFailedMsg": "De printer %s meldde een fout: de pagina is misschien niet afgedrukt.",
+        "vSavePdfBtn": "Opslaan als PDF...",
     },
     "FColor": {
         "vFcolorCaption": "Schermkleuren",
@@ -627,6 +636,9 @@ LANGUAGES["de"] = {
         "vQROtherSheetComment": "Schreibe die Lösungen hinter die Gleichheitszeichen.",
         "vQRDateString": "Gedruckt am",
         "vQRPrintGridCaption": "Einmaleins-Tabelle",
+        "vNoPrinterMsg": "Auf diesem Computer ist kein Drucker eingerichtet.",
+        "vPrintFailedMsg": "Der Drucker %s hat einen Fehler gemeldet: Die Seite wurde vielleicht nicht gedruckt.",
+        "vSavePdfBtn": "Als PDF speichern...",
     },
     "FColor": {
         "vFcolorCaption": "Bildschirmfarben",
@@ -784,6 +796,9 @@ LANGUAGES["it"] = {
         "vQROtherSheetComment": "Scrivi i risultati dopo i segni =.",
         "vQRDateString": "Stampato il",
         "vQRPrintGridCaption": "Tavola pitagorica",
+        "vNoPrinterMsg": "Su questo computer non è configurata nessuna stampante.",
+        "vPrintFailedMsg": "La stampante %s ha segnalato un errore: la pagina potrebbe non essere stata stampata.",
+        "vSavePdfBtn": "Salva come PDF...",
     },
     "FColor": {
         "vFcolorCaption": "Colori dello schermo",
@@ -942,6 +957,9 @@ LANGUAGES["es"] = {
         "vQROtherSheetComment": "Escribe las respuestas después de los signos =.",
         "vQRDateString": "Impreso el",
         "vQRPrintGridCaption": "Tabla de Pitágoras",
+        "vNoPrinterMsg": "No hay ninguna impresora configurada en este ordenador.",
+        "vPrintFailedMsg": "La impresora %s ha indicado un error: puede que la página no se haya impreso.",
+        "vSavePdfBtn": "Guardar como PDF...",
     },
     "FColor": {
         "vFcolorCaption": "Colores de la pantalla",

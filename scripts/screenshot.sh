@@ -14,7 +14,7 @@ size="${SIZE:-1024x768}"
 
 appdir=$(mktemp -d)
 trap 'rm -rf "$appdir"' EXIT
-cp -r "$build/numerillo" "$build/numerillo-audio.so" "$build/sys" "$appdir/"
+cp -r "$build/numerillo" "$build/numerillo-audio.so" "$build/numerillo-print.so" "$build/sys" "$appdir/"
 [[ -d "$build/sounds" ]] && cp -r "$build/sounds" "$appdir/"
 [[ -d "$build/pictures" ]] && cp -r "$build/pictures" "$appdir/"
 [[ -f "$build/default.wav" ]] && cp "$build/default.wav" "$appdir/"

@@ -11,7 +11,8 @@ packages=(
 )
 if [[ "${1:-}" == "--tests" ]]; then
     packages+=(libbenchmark-dev xvfb xauth libx11-dev libxdamage-dev imagemagick alsa-utils
-               openbox x11-utils desktop-file-utils)
+               openbox x11-utils desktop-file-utils
+               poppler-utils)
 fi
 
 missing=()

@@ -20,6 +20,7 @@ protected:
     CaptionedDialog(AppContext &context, const QString &section, const QString &titleKey);
 
     QString text(const QString &key) const { return m_texts.text(key); }
+    const CaptionTexts &texts() const { return m_texts; }
     AppContext &context() const { return m_context; }
 
     // Runs each time the window is shown; applies the title, if the window

@@ -9,6 +9,7 @@
 #include "LanguageCode.h"
 #include "Messages.h"
 #include "NamedChild.h"
+#include "MultiplicatorRange.h"
 #include "OperatorList.h"
 #include "ProfileFile.h"
 #include "Random.h"
@@ -246,10 +247,7 @@ void TFStart::setBackground(const GradientSpec &background)
 
 void TFStart::setSmallestMultiplicator(int smallest)
 {
-    QStringList &range = context().LBRange;
-    range.clear();
-    for (int multiplicator = std::clamp(smallest, 1, 12); multiplicator <= 12; ++multiplicator)
-        range << QString::number(multiplicator);
+    context().LBRange = MultiplicatorRange::from(smallest);
 }
 
 void TFStart::GlobalCheck(bool checked)

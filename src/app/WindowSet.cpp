@@ -11,10 +11,6 @@
 #include "TFSwap.h"
 #include "TMakeBackGround.h"
 #include "TPrintDlg.h"
-#include "TRPrintAllWith.h"
-#include "TRPrintAllWithout.h"
-#include "TRPrintGrid.h"
-#include "TRPrintRandom.h"
 #include "TRecordDlg.h"
 
 WindowSet::WindowSet(const QString &appDir)
@@ -87,18 +83,10 @@ void WindowSet::createOtherWindows(Windows others)
         FAudio = make<TFAudio>(context, sounds);
     if (chosen(ColourDialog))
         FColor = make<TFColor>(context);
-    if (chosen(PrintAllWithPage))
-        RPrintAllWith = make<TRPrintAllWith>();
-    if (chosen(PrintAllWithoutPage))
-        RPrintAllWithout = make<TRPrintAllWithout>();
-    if (chosen(PrintRandomPage))
-        RPrintRandom = make<TRPrintRandom>();
     if (chosen(BackgroundDialog))
         MakeBackGround = make<TMakeBackGround>(context);
     if (chosen(AboutBox))
         FAbout = make<TFAbout>();
-    if (chosen(PrintGridPage))
-        RPrintGrid = make<TRPrintGrid>();
     if (chosen(SoundCheckWindow))
         FSoundTest = make<TFSoundTest>();
     connectWindows();
@@ -114,6 +102,8 @@ void WindowSet::connectWindows()
         RecordDlg->setAfterRecordDialog(AfterRecordDlg);
         AfterRecordDlg->setDrill(FCalculator);
     }
+    if (PrintDlg && FCalculator)
+        PrintDlg->setDrillOperator([this] { return FCalculator->operatorIndex(); });
     if (FSwap)
         QObject::connect(FSwap, &TFSwap::smallestMultiplicatorChosen, FStart, &TFStart::setSmallestMultiplicator);
     if (FColor)

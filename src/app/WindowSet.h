@@ -19,15 +19,11 @@ class TFSwap;
 class TFSound;
 class TFAudio;
 class TFColor;
-class TRPrintAllWith;
-class TRPrintAllWithout;
-class TRPrintRandom;
 class TMakeBackGround;
 class TFAbout;
-class TRPrintGrid;
 class TFSoundTest;
 
-// The program's sixteen windows, created once in a fixed order and alive
+// The program's windows, created once in a fixed order and alive
 // until the program ends, with the context and the sounds they share. The
 // one place that knows every window: it hands each window the dialogs it
 // opens and connects what one window tells to the windows that react.
@@ -47,14 +43,10 @@ public:
         SoundOptions = 1u << 5,
         SoundEditor = 1u << 6,
         ColourDialog = 1u << 7,
-        PrintAllWithPage = 1u << 8,
-        PrintAllWithoutPage = 1u << 9,
-        PrintRandomPage = 1u << 10,
-        BackgroundDialog = 1u << 11,
-        AboutBox = 1u << 12,
-        PrintGridPage = 1u << 13,
-        SoundCheckWindow = 1u << 14,
-        AllWindows = (1u << 15) - 1,
+        BackgroundDialog = 1u << 8,
+        AboutBox = 1u << 9,
+        SoundCheckWindow = 1u << 10,
+        AllWindows = (1u << 11) - 1,
     };
     Q_DECLARE_FLAGS(Windows, Window)
 
@@ -88,12 +80,8 @@ public:
     TFSound *FSound = nullptr;
     TFAudio *FAudio = nullptr;
     TFColor *FColor = nullptr;
-    TRPrintAllWith *RPrintAllWith = nullptr;
-    TRPrintAllWithout *RPrintAllWithout = nullptr;
-    TRPrintRandom *RPrintRandom = nullptr;
     TMakeBackGround *MakeBackGround = nullptr;
     TFAbout *FAbout = nullptr;
-    TRPrintGrid *RPrintGrid = nullptr;
     TFSoundTest *FSoundTest = nullptr;
 
 private:

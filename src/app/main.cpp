@@ -1,11 +1,17 @@
 #include "Artwork.h"
 #include "AudioSystem.h"
 #include "LoadedAudioDevice.h"
+#include "LoadedPrintOutput.h"
+#include "PrintSystem.h"
 #include "ProgramStyle.h"
+#include "SheetCommand.h"
+#include "SheetCommandLine.h"
 #include "WindowSet.h"
 
 #include <QApplication>
 #include <QFont>
+#include <QGuiApplication>
+#include <QTextStream>
 
 #include <fontconfig/fontconfig.h>
 
@@ -13,8 +19,42 @@
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+QStringList arguments(int argc, char *argv[])
+{
+    QStringList list;
+    for (int i = 1; i < argc; ++i)
+        list << QString::fromLocal8Bit(argv[i]);
+    return list;
+}
+
+// The command line reports its own errors, one line each; Qt's notes on the
+// environment would only be noise there.
+void quietNotes(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        QTextStream(stderr) << message << u'\n';
+}
+
+// Worksheets written to a PDF file need fonts but no display and no window.
+int runSheetCommand(int argc, char *argv[])
+{
+    qInstallMessageHandler(quietNotes);
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    return SheetCommand::run(QCoreApplication::applicationDirPath() + u'/', arguments(argc, argv), out, err);
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
+    if (SheetCommandLine::isRequested(arguments(argc, argv)))
+        return runSheetCommand(argc, argv);
+
     // Reading the system's font configuration takes a few milliseconds; it
     // runs while the application connects to the display.
     std::thread fontConfiguration(FcInit);
@@ -34,6 +74,8 @@ int main(int argc, char *argv[])
 
     LoadedAudioDevice audio(QCoreApplication::applicationDirPath() + u"/numerillo-audio"_s);
     AudioSystem::install(&audio);
+    LoadedPrintOutput printing(QCoreApplication::applicationDirPath() + u"/numerillo-print"_s);
+    PrintSystem::install(&printing);
 
     WindowSet windows(QCoreApplication::applicationDirPath());
     if (!windows.start())

@@ -58,7 +58,7 @@ const QList<SectionKeys> &table()
           u"vQRRandSheetTitle"_s, u"vQRRandSheetComment"_s, u"vQROptions"_s,
           u"vQRRandSheetCrossed"_s, u"vQRRandSheetNotCrossed"_s, u"vQRRandSheetMult"_s,
           u"vQROtherSheetTitle"_s, u"vQROtherSheetComment"_s, u"vQRDateString"_s,
-          u"vQRPrintGridCaption"_s}},
+          u"vQRPrintGridCaption"_s, u"vNoPrinterMsg"_s, u"vPrintFailedMsg"_s, u"vSavePdfBtn"_s}},
         {u"FColor"_s,
          {u"vFcolorCaption"_s, u"vSolidColBtn"_s, u"vFactoryBtn"_s, u"vCancelCaptionBtn"_s, u"vFlipHint"_s,
           u"vTurnHint"_s, u"vGaugeColorHint"_s, u"vKeypadColorHint"_s}},

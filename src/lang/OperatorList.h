@@ -19,6 +19,10 @@ std::optional<QStringList> load(const QString &appDir, const QString &languageCo
 // The list of a language, found without regard to letter case.
 QString path(const QString &appDir, const QString &languageCode);
 
+// The four names of a list as read: a short list is completed, and a
+// missing one replaced, with the English names.
+QStringList complete(const QStringList &names);
+
 // A first run writes the English and French lists when the English one is
 // missing. Returns the files that could not be written, with the failure.
 QList<std::pair<QString, SafeFile::Result>> createDefaultsIfMissing(const QString &appDir);

@@ -1,5 +1,6 @@
 #include "SettingsFile.h"
 
+#include "OperatorKind.h"
 #include "ProfileFile.h"
 
 #include <algorithm>
@@ -31,6 +32,16 @@ QString storedLanguage(const ProfileFile &file)
 int storedOperation(const ProfileFile &file)
 {
     return file.readInteger(Global, u"Operation"_s, 0);
+}
+
+int storedOperationIndex(const ProfileFile &file)
+{
+    return OperatorKinds::indexFromStored(file.readString(Global, u"Operation"_s, u"0"_s));
+}
+
+void writeOperation(ProfileFile &file, int index)
+{
+    file.writeInteger(Global, u"Operation"_s, index);
 }
 
 void read(const ProfileFile &file, AppSettings &settings, GradientSpec &background)

@@ -30,6 +30,10 @@ struct QuitValues
 // The stored text, which may not be a language code.
 QString storedLanguage(const ProfileFile &file);
 int storedOperation(const ProfileFile &file);
+// The operator list index stored as `Operation`: -1 when the stored text is
+// not a whole number or names no operator; a missing value is 0.
+int storedOperationIndex(const ProfileFile &file);
+void writeOperation(ProfileFile &file, int index);
 
 // Values outside what the program's controls allow are brought into range.
 void read(const ProfileFile &file, AppSettings &settings, GradientSpec &background);

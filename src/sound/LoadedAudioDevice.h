@@ -1,8 +1,7 @@
 #pragma once
 
 #include "AudioDevice.h"
-
-#include <QLibrary>
+#include "LoadedModule.h"
 
 // The sound output of the audio module that lies beside the executable. The
 // module, and with it the sound libraries, is loaded on first use, so that a
@@ -13,10 +12,6 @@ class LoadedAudioDevice : public AudioDevice
 public:
     // The module's file name without its suffix.
     explicit LoadedAudioDevice(const QString &modulePath);
-    ~LoadedAudioDevice() override;
-
-    LoadedAudioDevice(const LoadedAudioDevice &) = delete;
-    LoadedAudioDevice &operator=(const LoadedAudioDevice &) = delete;
 
     std::unique_ptr<AudioClip> open(const QString &path, QString &errorText) override;
     int outputDeviceCount() override;
@@ -25,10 +20,5 @@ public:
     static constexpr const char *FactoryName = "numerillo_create_audio_device";
 
 private:
-    // Null when the module can't be loaded; tried once.
-    AudioDevice *device();
-
-    QLibrary m_module;
-    bool m_tried = false;
-    std::unique_ptr<AudioDevice> m_device;
+    LoadedModule<AudioDevice> m_device;
 };

@@ -1,11 +1,10 @@
 #pragma once
 
-#include <QWidget>
+#include "TablesPage.h"
 
-class TRPrintAllWith : public QWidget
+// The twelve tables with their answers.
+class TRPrintAllWith : public TablesPage
 {
-    Q_OBJECT
-
 public:
     TRPrintAllWith();
 };

@@ -1,11 +1,10 @@
 #pragma once
 
-#include <QWidget>
+#include "TablesPage.h"
 
-class TRPrintAllWithout : public QWidget
+// The twelve tables without their answers, for the pupil to fill in.
+class TRPrintAllWithout : public TablesPage
 {
-    Q_OBJECT
-
 public:
     TRPrintAllWithout();
 };

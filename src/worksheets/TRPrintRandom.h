@@ -1,11 +1,18 @@
 #pragma once
 
-#include <QWidget>
+#include "RandomSheetGenerator.h"
+#include "ReportPage.h"
 
-class TRPrintRandom : public QWidget
+// The random worksheet: a header with the chosen tables and the options,
+// three columns of operations with blanks for the answers, and a footer.
+class TRPrintRandom : public ReportPage
 {
-    Q_OBJECT
-
 public:
+    static inline const std::array<QString, RandomSheetGenerator::Columns> ColumnNames = {
+        QStringLiteral("QRMemo1"), QStringLiteral("QRMemo2"), QStringLiteral("QRMemo3")};
+
     TRPrintRandom();
+
+    void setColumns(const RandomSheetGenerator::Sheet &sheet);
+    void emptyColumns();
 };

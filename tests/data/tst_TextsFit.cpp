@@ -216,7 +216,7 @@ void tst_TextsFit::everyWindow()
             ++windows;
         }
     }
-    QCOMPARE(windows, 16);
+    QCOMPARE(windows, 12);
     QVERIFY2(found.isEmpty(), qPrintable(found.join(u'\n')));
 }
 
