@@ -79,6 +79,7 @@ protected:
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void done(int result) override;
 
 private:
@@ -90,6 +91,7 @@ private:
     void FormResize();
     void colourTopBar(int colour);
     void setResultColour(int colour);
+    void showVerdict();
     void showMarkLine();
     void applyHideTextLeft();
     void applyHideTextRight();
@@ -102,6 +104,8 @@ private:
     Dialogs m_dialogs;
     QIcon m_soundOn;
     QIcon m_soundOff;
+    QPixmap m_rightMark;
+    QPixmap m_wrongMark;
     int m_resultColour = 0;
     bool m_showing = false;
     bool m_texturesLoaded = false;
