@@ -4,14 +4,6 @@
 #include <QStyleOption>
 #include <QPixmap>
 
-namespace {
-
-// Dark enough to stand out on the light panels, with a light inner line
-// that keeps it visible on the dark ones.
-const QColor FocusColour(0, 70, 200);
-
-} // namespace
-
 void ProgramStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *option,
                                  QPainter *painter, const QWidget *widget) const
 {
@@ -30,6 +22,16 @@ void ProgramStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *o
     default:
         QProxyStyle::drawPrimitive(element, option, painter, widget);
     }
+}
+
+// The platform's style frames a focused button only after a key moved the
+// focus, or not at all.
+void ProgramStyle::drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
+                               const QWidget *widget) const
+{
+    QProxyStyle::drawControl(element, option, painter, widget);
+    if (element == CE_PushButton && (option->state & State_HasFocus))
+        drawFocusFrame(option->rect.adjusted(1, 1, -1, -1), painter);
 }
 
 void ProgramStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex *option,
@@ -53,12 +55,14 @@ void ProgramStyle::drawGroupFrame(const QStyleOption *option, QPainter *painter)
     painter->restore();
 }
 
+// Dark enough to stand out on the light panels, with a light inner line
+// that keeps it visible on the dark ones.
 void ProgramStyle::drawFocusFrame(const QRect &rect, QPainter *painter)
 {
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing, false);
     painter->setBrush(Qt::NoBrush);
-    painter->setPen(QPen(FocusColour, 2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter->setPen(QPen(focusColour(), 2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     painter->drawRect(QRectF(rect).adjusted(1, 1, -1, -1));
     painter->setPen(QPen(QColor(255, 255, 255, 200), 1));
     painter->drawRect(rect.adjusted(2, 2, -3, -3));

@@ -14,8 +14,13 @@ class ProgramStyle : public QProxyStyle
 public:
     using QProxyStyle::QProxyStyle;
 
+    // The colour of the keyboard focus frame.
+    static QColor focusColour() { return {0, 70, 200}; }
+
     void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
                        const QWidget *widget = nullptr) const override;
+    void drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
+                     const QWidget *widget = nullptr) const override;
     void drawComplexControl(ComplexControl control, const QStyleOptionComplex *option, QPainter *painter,
                             const QWidget *widget = nullptr) const override;
     QIcon standardIcon(StandardPixmap icon, const QStyleOption *option = nullptr,

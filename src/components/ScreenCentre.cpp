@@ -15,11 +15,9 @@ QMargins frameOf(const QWidget *window)
             frame.bottom() - inside.bottom()};
 }
 
-// The window's own frame once known, else that of another window.
-QMargins likelyFrame(const QWidget *window)
+// The frame of another window that has been on screen.
+QMargins otherFrame(const QWidget *window)
 {
-    if (const QMargins own = frameOf(window); !own.isNull())
-        return own;
     for (const QWidget *other : QApplication::topLevelWidgets()) {
         if (const QMargins frame = frameOf(other); other != window && !frame.isNull())
             return frame;
@@ -36,7 +34,10 @@ void ScreenCentre::place(QWidget *window)
     const QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;
-    QRect frame = window->geometry().marginsAdded(likelyFrame(window));
-    frame.moveCenter(screen->availableGeometry().center());
-    window->move(frame.topLeft());
+    const QMargins own = frameOf(window);
+    const QMargins frame = own.isNull() ? otherFrame(window) : own;
+    QRect outside = window->geometry().marginsAdded(frame);
+    outside.moveCenter(screen->availableGeometry().center());
+    // Until the window has had its frame, a move places its inside.
+    window->move(own.isNull() ? outside.topLeft() + QPoint(frame.left(), frame.top()) : outside.topLeft());
 }

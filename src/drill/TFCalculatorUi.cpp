@@ -274,17 +274,17 @@ void TFCalculatorUi::buildResultPanel()
     Label13->setFont(bold);
     Label6 = makeNamed<QLabel>(Panel2, u"Label6"_s);
     Label6->setGeometry(6, 20, 218, 17);
+    // The verdict's picture to the left of the framed result line.
+    const int verdict = 22;
     Label12 = makeNamed<QLabel>(Panel2, u"Label12"_s);
-    Label12->setGeometry(6, 39, 218, 32);
+    Label12->setGeometry(6 + verdict + 4, 39, 218 - verdict - 4, 32);
     Label12->setFrameShape(QFrame::Panel);
     Label12->setFrameShadow(QFrame::Sunken);
     Label12->setAlignment(Qt::AlignCenter);
     Label12->setFont(font(20, true));
-    const int verdict = 22;
-    Image7 = makeNamed<QLabel>(Label12, u"Image7"_s);
-    Image7->setGeometry(4, (Label12->height() - verdict) / 2, verdict, verdict);
+    Image7 = makeNamed<QLabel>(Panel2, u"Image7"_s);
+    Image7->setGeometry(6, 39 + (32 - verdict) / 2, verdict, verdict);
     Image7->hide();
-    Label12->setContentsMargins(verdict + 4, 0, 0, 0);
     Label24 = makeNamed<QLabel>(Panel2, u"Label24"_s);
     Label24->setGeometry(6, 76, 218, 17);
     Label24->setFont(bold);

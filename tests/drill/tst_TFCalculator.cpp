@@ -1,5 +1,6 @@
 #include "AppDirFixture.h"
 #include "ColorValue.h"
+#include "DrillIcons.h"
 #include "HelpPanel.h"
 #include "Judgement.h"
 #include "LinkLabel.h"
@@ -43,7 +44,9 @@ QMap<QString, QString> standardTexts()
             {u"vAverageCalc"_s, u"out of 10"_s},
             {u"vHideTextLbl"_s, u"Hide this text"_s},
             {u"vViewInfoLbl"_s, u"Show the text"_s},
-            {u"vTimerGoBtn"_s, u"Start the timer"_s}};
+            {u"vTimerGoBtn"_s, u"Start the timer"_s},
+            {u"vVerdictRightImg"_s, u"Right"_s},
+            {u"vVerdictWrongImg"_s, u"Wrong"_s}};
 }
 
 QByteArray languageFile(const QMap<QString, QString> &texts)
@@ -230,6 +233,7 @@ private slots:
     void keyboardAfterALongKeypadAnswer();
     void enterJudges_data();
     void enterJudges();
+    void verdictIsAlsoAPicture();
     void drillWithTheMouseOnly();
     void markWithTheSystemSeparator();
     void answerHelp();
@@ -405,6 +409,30 @@ void tst_TFCalculator::enterJudges()
     run.answer(run.expected());
     QCOMPARE(run.resultColour(), ColorValue::toColor(32768));
     QCOMPARE(c.Label11->text(), right ? u"10 out of 10"_s : u"5 out of 10"_s);
+}
+
+// Beside the result line a check mark or a cross tells the verdict to a
+// pupil who can't tell green from red; there is none before the first.
+void tst_TFCalculator::verdictIsAlsoAPicture()
+{
+    DrillRun run;
+    run.create();
+    run.show();
+    auto *verdict = control<QLabel>(run.drill, u"Image7"_s);
+    const DrillControls &c = run.ui;
+    QVERIFY(!verdict->isVisible());
+    run.answer(run.expected() + u'1');
+    QVERIFY(verdict->isVisible());
+    QCOMPARE(verdict->pixmap().toImage(), DrillIcons::cross(22).toImage());
+    QCOMPARE(verdict->accessibleName(), u"Wrong"_s);
+    QCOMPARE(verdict->toolTip(), u"Wrong"_s);
+    run.answer(run.expected());
+    QCOMPARE(verdict->pixmap().toImage(), DrillIcons::checkMark(22).toImage());
+    QCOMPARE(verdict->accessibleName(), u"Right"_s);
+    // Beside the framed line, never over it.
+    QCOMPARE(verdict->parentWidget(), c.Label12->parentWidget());
+    QVERIFY(verdict->geometry().right() < c.Label12->geometry().left());
+    QCOMPARE(verdict->geometry().center().y(), c.Label12->geometry().center().y());
 }
 
 void tst_TFCalculator::drillWithTheMouseOnly()
