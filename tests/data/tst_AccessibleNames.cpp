@@ -5,8 +5,7 @@
 // language every control bears the name it has in a program started in that
 // language. Reads data/, never writes it.
 
-#include "AppDirFixture.h"
-#include "MessageRecorder.h"
+#include "DeliveredProgram.h"
 #include "TFStart.h"
 #include "WindowSet.h"
 
@@ -16,7 +15,6 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
-#include <QDir>
 #include <QMap>
 #include <QScrollBar>
 #include <QTest>
@@ -28,7 +26,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString SysDir = QString::fromUtf8(NUMERILLO_SOURCE_DIR "/data/sys/");
 const QStringList LanguageCodes = {u"en"_s, u"fr"_s, u"nl"_s, u"de"_s, u"it"_s, u"es"_s};
 
 // The roles of what a pupil can press, tick, type into, choose from or read
@@ -110,33 +107,6 @@ QMap<QString, QString> accessibleNames()
     return names;
 }
 
-// The delivered language data in a fresh program folder, started in one
-// language with sound off.
-class Program
-{
-public:
-    explicit Program(const QString &code)
-    {
-        for (const QString &name : QDir(SysDir).entryList(QDir::Files)) {
-            QFile file(SysDir + name);
-            if (name.endsWith(u".lng"_s) || name.endsWith(u"OpSel.txt"_s)
-                || name.endsWith(u"-soundevents.txt"_s) || name.startsWith(u"Sound"_s)) {
-                QVERIFY(file.open(QIODevice::ReadOnly));
-                dir.write(u"sys/"_s + name, file.readAll());
-            }
-        }
-        dir.write(u"sys/multable.ini"_s,
-                  "[GLOBAL]\r\nLanguage=" + code.toLatin1() + "\r\n[SON]\r\nBouton=0\r\n");
-        dir.write(u"sys/choices.txt"_s, "3\r\n7\r\n");
-        windows = std::make_unique<WindowSet>(dir.path());
-        QVERIFY(windows->create());
-    }
-
-    AppDirFixture dir;
-    MessageRecorder recorder;
-    std::unique_ptr<WindowSet> windows;
-};
-
 void addLanguageRows()
 {
     QTest::addColumn<QString>("code");
@@ -161,7 +131,7 @@ private slots:
 void tst_AccessibleNames::everyControlNamed()
 {
     QFETCH(QString, code);
-    Program program(code);
+    DeliveredProgram program(code);
     const QMap<QString, QString> names = accessibleNames();
     QVERIFY(names.size() > 100);
     QStringList unnamed;
@@ -175,7 +145,7 @@ void tst_AccessibleNames::everyControlNamed()
 void tst_AccessibleNames::pictureButtonsHaveTips()
 {
     QFETCH(QString, code);
-    Program program(code);
+    DeliveredProgram program(code);
     QStringList untipped;
     int pictureButtons = 0;
     forEveryShownWindow([&](QWidget *window) {
@@ -195,13 +165,13 @@ void tst_AccessibleNames::languageSwitchRenames()
 {
     QMap<QString, QString> switched;
     {
-        Program program(u"en"_s);
+        DeliveredProgram program(u"en"_s);
         program.windows->FStart->selectLanguage(u"de"_s);
         switched = accessibleNames();
     }
     QMap<QString, QString> german;
     {
-        Program program(u"de"_s);
+        DeliveredProgram program(u"de"_s);
         german = accessibleNames();
     }
     QCOMPARE(switched.keys(), german.keys());
