@@ -376,9 +376,7 @@ void TFCalculator::showVerdict()
     const bool right = m_resultColour == Green;
     ui.Image7->setVisible(m_resultColour == Green || m_resultColour == Red);
     ui.Image7->setPixmap(right ? m_rightMark : m_wrongMark);
-    const QString name = text(right ? u"vVerdictRightImg"_s : u"vVerdictWrongImg"_s);
-    ui.Image7->setAccessibleName(name);
-    ui.Image7->setToolTip(name);
+    ControlNames::namePicture(ui.Image7, text(right ? u"vVerdictRightImg"_s : u"vVerdictWrongImg"_s));
 }
 
 void TFCalculator::BitBtn3Click()
