@@ -157,6 +157,9 @@ void TFStart::LoadCaptions()
     ui.HelpMenu->setTitle(texts.text(u"vMenuAboutCaption"_s));
     ui.Help1->setText(texts.text(u"vMenuAboutIndexcaption"_s));
     ui.About1->setText(texts.text(u"vMenuAbout1Caption"_s));
+    // The help panel shares its texts with the drill window's.
+    const CaptionTexts help = CaptionTexts::load(context().languageFile(), u"FCalculator"_s);
+    ui.Panel4->setTexts(help.text(u"vHelpTopInfoLbl"_s), help.text(u"vHelpCloseBtn"_s));
 }
 
 void TFStart::checkLanguage(const QString &code)
@@ -185,7 +188,9 @@ void TFStart::showAndActivate()
 void TFStart::showAtStartup(std::function<void()> prepare)
 {
     m_prepareShowSteps = std::move(prepare);
-    ui.Gradient1->installEventFilter(this);
+    // Watches every event until then: the first drawing, and the pupil's
+    // first key or click, which must wait for the other windows.
+    qApp->installEventFilter(this);
     // A window that is not drawn at once (started minimised, say) finishes
     // its start-up all the same.
     QTimer::singleShot(StartupWithoutDrawing, this, &TFStart::finishStartup);
@@ -197,7 +202,7 @@ void TFStart::finishStartup()
 {
     if (!m_prepareShowSteps)
         return;
-    ui.Gradient1->removeEventFilter(this);
+    qApp->removeEventFilter(this);
     std::exchange(m_prepareShowSteps, {})();
     FormShow();
     FormActivate();
@@ -205,10 +210,28 @@ void TFStart::finishStartup()
 
 // The background fills the window, so its first painting is the moment the
 // pupil sees the window; the rest of the start-up follows in the next turn.
+// A key, a click or the close box before that (Enter, quit, a language
+// switch) is held until every window exists and the show steps have run,
+// and then takes its course.
 bool TFStart::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == ui.Gradient1 && event->type() == QEvent::Paint)
-        QTimer::singleShot(0, this, &TFStart::finishStartup);
+    switch (event->type()) {
+    case QEvent::Paint:
+        if (watched == ui.Gradient1)
+            QTimer::singleShot(0, this, &TFStart::finishStartup);
+        break;
+    case QEvent::ShortcutOverride:
+    case QEvent::KeyPress:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::Wheel:
+    case QEvent::TouchBegin:
+    case QEvent::Close:
+        finishStartup();
+        break;
+    default:
+        break;
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -303,8 +326,6 @@ void TFStart::About1Click()
 
 void TFStart::Help1Click()
 {
-    const CaptionTexts texts = CaptionTexts::load(context().languageFile(), u"FCalculator"_s);
-    ui.Panel4->setTexts(texts.text(u"vHelpTopInfoLbl"_s), texts.text(u"vHelpCloseBtn"_s));
     if (!ui.Panel4->load(LanguageCode::helpPagePath(context().AppDir, context().LanguageCode)))
         return;
     placePanels();

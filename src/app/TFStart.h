@@ -43,8 +43,9 @@ public:
 
     // Shows the window and runs its show and activation steps.
     void showAndActivate();
-    // Shows the window at once; once it has been drawn, runs prepare and then
-    // the show and activation steps, which may need what prepare makes.
+    // Shows the window at once; once it has been drawn, or as soon as the
+    // pupil presses a key or clicks, runs prepare and then the show and
+    // activation steps, which may need what prepare makes.
     void showAtStartup(std::function<void()> prepare);
     // Runs what showAtStartup left pending, once; nothing after that.
     void finishStartup();

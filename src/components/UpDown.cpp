@@ -1,5 +1,7 @@
 #include "UpDown.h"
 
+#include "ControlNames.h"
+
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QToolButton>
@@ -51,6 +53,12 @@ void UpDown::setRange(int minimum, int maximum)
 void UpDown::setSingleStep(int step)
 {
     m_step = step;
+}
+
+void UpDown::setButtonNames(const QString &up, const QString &down)
+{
+    ControlNames::namePicture(m_up, up);
+    ControlNames::namePicture(m_down, down);
 }
 
 void UpDown::setValue(int value)

@@ -17,6 +17,8 @@ public:
     void setBuddy(QLineEdit *edit);
     void setRange(int minimum, int maximum);
     void setSingleStep(int step);
+    // What the arrows say to a screen reader and under the pointer.
+    void setButtonNames(const QString &up, const QString &down);
 
     int value() const { return m_value; }
     void setValue(int value);

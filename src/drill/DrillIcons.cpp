@@ -196,4 +196,20 @@ QPixmap checkMark(int size)
     });
 }
 
+QPixmap cross(int size)
+{
+    return drawIcon(size, [](QPainter &p) {
+        QPainterPath cross;
+        cross.moveTo(7, 7);
+        cross.lineTo(25, 25);
+        cross.moveTo(25, 7);
+        cross.lineTo(7, 25);
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(QColor(120, 0, 0), 6, Qt::SolidLine, Qt::RoundCap));
+        p.drawPath(cross);
+        p.setPen(QPen(QColor(225, 40, 40), 3.5, Qt::SolidLine, Qt::RoundCap));
+        p.drawPath(cross);
+    });
+}
+
 } // namespace DrillIcons

@@ -15,5 +15,6 @@ QPixmap monitor(int size);
 QPixmap questionMark(int size);
 QPixmap stopwatch(int size);
 QPixmap checkMark(int size);
+QPixmap cross(int size);
 
 } // namespace DrillIcons

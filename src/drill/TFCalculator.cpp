@@ -3,6 +3,8 @@
 #include "AppContext.h"
 #include "Artwork.h"
 #include "ColorValue.h"
+#include "ControlNames.h"
+#include "DrillIcons.h"
 #include "DrillTimers.h"
 #include "DropDownList.h"
 #include "EventSounds.h"
@@ -17,6 +19,7 @@
 #include "ProfileFile.h"
 #include "QuestionGenerator.h"
 #include "SafeFile.h"
+#include "ScreenCentre.h"
 #include "SettingsFile.h"
 #include "TAfterRecordDlg.h"
 #include "TFColor.h"
@@ -29,8 +32,10 @@
 #include <QApplication>
 #include <QDir>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -57,6 +62,8 @@ TFCalculator::TFCalculator(AppContext &context, EventSounds &sounds)
     , m_sounds(sounds)
     , m_soundOn(Artwork::loudspeaker(20, true))
     , m_soundOff(Artwork::loudspeaker(20, false))
+    , m_rightMark(DrillIcons::checkMark(22))
+    , m_wrongMark(DrillIcons::cross(22))
 {
     ui.setupUi(this);
     m_timers = new DrillTimers(context.settings.Timer1, context.settings.Timer2, this);
@@ -160,6 +167,15 @@ void TFCalculator::LoadCaptions()
     ui.RadioGroup2Items[0]->setText(text(u"vModeWrittenItem"_s));
     ui.RadioGroup2Items[1]->setText(text(u"vModeMentalItem"_s));
     ui.GroupBox2->setTitle(text(u"vDispAnswerCaption"_s));
+    ControlNames::name(ui.Ans, text(u"vAnswerHint"_s));
+    ControlNames::namePicture(ui.BitBtn11, text(u"vClearHint"_s));
+    ControlNames::namePicture(ui.BitBtn7, text(u"vRecordHint"_s));
+    ControlNames::namePicture(ui.SpeedButton11, text(u"vAnswerHelpHint"_s));
+    ControlNames::name(ui.Gauge1, text(u"vGaugeCaption"_s));
+    ControlNames::name(ui.Button1, text(u"vCaptionBtn2"_s));
+    ControlNames::name(ui.TrackBar1, text(u"vTimerSwitchHint"_s));
+    ControlNames::name(ui.Memo1, text(u"vRecordListHint"_s));
+    showVerdict();
 }
 
 void TFCalculator::takeBackground(const GradientSpec &spec)
@@ -254,6 +270,7 @@ void TFCalculator::showEvent(QShowEvent *event)
     if (event->spontaneous() || m_showing)
         return;
     m_showing = true;
+    ScreenCentre::place(this);
     // The first question comes once the window is up, once per showing.
     QTimer::singleShot(0, this, &TFCalculator::activateOnce);
 }
@@ -422,6 +439,17 @@ void TFCalculator::setResultColour(int colour)
     QPalette palette = ui.Label12->palette();
     palette.setColor(QPalette::WindowText, ColorValue::toColor(colour));
     ui.Label12->setPalette(palette);
+    showVerdict();
+}
+
+// The verdict is also a picture beside the result line, for a pupil who
+// can't tell green from red; it stays as long as the colour does.
+void TFCalculator::showVerdict()
+{
+    const bool right = m_resultColour == Green;
+    ui.Image7->setVisible(m_resultColour == Green || m_resultColour == Red);
+    ui.Image7->setPixmap(right ? m_rightMark : m_wrongMark);
+    ControlNames::namePicture(ui.Image7, text(right ? u"vVerdictRightImg"_s : u"vVerdictWrongImg"_s));
 }
 
 void TFCalculator::BitBtn3Click()
@@ -681,6 +709,15 @@ void TFCalculator::setRecordCaption(const QString &caption)
 void TFCalculator::BitBtn1Click()
 {
     reject();
+}
+
+// A stray Escape must not take a child out of the drill: the window closes
+// by Back and by its close box only.
+void TFCalculator::keyPressEvent(QKeyEvent *event)
+{
+    if (event->matches(QKeySequence::Cancel))
+        return;
+    CaptionedDialog::keyPressEvent(event);
 }
 
 void TFCalculator::done(int result)

@@ -103,6 +103,7 @@ protected:
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void done(int result) override;
 
 private:
@@ -128,6 +129,7 @@ private:
     void FormResize();
     void colourTopBar(int colour);
     void setResultColour(int colour);
+    void showVerdict();
     void showMarkLine();
     void applyHideTextLeft();
     void applyHideTextRight();
@@ -141,6 +143,8 @@ private:
     DrillTimers *m_timers;
     QIcon m_soundOn;
     QIcon m_soundOff;
+    QPixmap m_rightMark;
+    QPixmap m_wrongMark;
     int m_resultColour = 0;
     bool m_showing = false;
     // The question on screen is neither judged nor revealed yet.

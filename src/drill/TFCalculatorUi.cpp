@@ -1,5 +1,6 @@
 #include "TFCalculatorUi.h"
 
+#include "AnswerKeyFilter.h"
 #include "Artwork.h"
 #include "DrillIcons.h"
 #include "DropDownList.h"
@@ -19,7 +20,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegularExpressionValidator>
 #include <QSlider>
 #include <QSpinBox>
 #include <QToolButton>
@@ -174,7 +174,7 @@ void TFCalculatorUi::buildKeypad()
     Ans->setGeometry(140, 7, 80, 34);
     Ans->setAlignment(Qt::AlignCenter);
     // Typed answers: digits only, at most three; the keypad may add more.
-    Ans->setValidator(new QRegularExpressionValidator(QRegularExpression(u"[0-9]{0,3}"_s), Ans));
+    new AnswerKeyFilter(Ans);
     for (QWidget *widget : {static_cast<QWidget *>(F1), static_cast<QWidget *>(Label2),
                             static_cast<QWidget *>(F2), static_cast<QWidget *>(equals),
                             static_cast<QWidget *>(Ans)})
@@ -279,12 +279,17 @@ void TFCalculatorUi::buildResultPanel()
     Label13->setFont(bold);
     Label6 = makeNamed<QLabel>(Panel2, u"Label6"_s);
     Label6->setGeometry(6, 20, 218, 17);
+    // The verdict's picture to the left of the framed result line.
+    const int verdict = 22;
     Label12 = makeNamed<QLabel>(Panel2, u"Label12"_s);
-    Label12->setGeometry(6, 39, 218, 32);
+    Label12->setGeometry(6 + verdict + 4, 39, 218 - verdict - 4, 32);
     Label12->setFrameShape(QFrame::Panel);
     Label12->setFrameShadow(QFrame::Sunken);
     Label12->setAlignment(Qt::AlignCenter);
     Label12->setFont(font(20, true));
+    Image7 = makeNamed<QLabel>(Panel2, u"Image7"_s);
+    Image7->setGeometry(6, 39 + (32 - verdict) / 2, verdict, verdict);
+    Image7->hide();
     Label24 = makeNamed<QLabel>(Panel2, u"Label24"_s);
     Label24->setGeometry(6, 76, 218, 17);
     Label24->setFont(bold);

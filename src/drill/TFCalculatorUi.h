@@ -86,6 +86,7 @@ struct TFCalculatorUi
     QLabel *Label13;
     QLabel *Label6;
     QLabel *Label12;
+    QLabel *Image7; // the verdict beside the result line: a check mark or a cross
     QLabel *Label24;
     QLabel *Label7;
     QLabel *Label8;

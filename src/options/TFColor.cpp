@@ -2,6 +2,7 @@
 
 #include "AppContext.h"
 #include "BackgroundPresets.h"
+#include "ControlNames.h"
 #include "NamedChild.h"
 #include "OptionIcons.h"
 #include "TGradient.h"
@@ -129,10 +130,10 @@ void TFColor::FormShow()
     BitBtn5->setText(text(u"vFactoryBtn"_s));
     BitBtn4->setText(text(u"vCancelCaptionBtn"_s));
     // The picture buttons say what they do when the pointer rests on them.
-    BitBtn2->setToolTip(text(u"vFlipHint"_s));
-    BitBtn3->setToolTip(text(u"vTurnHint"_s));
-    BitBtn7->setToolTip(text(u"vGaugeColorHint"_s));
-    BitBtn6->setToolTip(text(u"vKeypadColorHint"_s));
+    ControlNames::namePicture(BitBtn2, text(u"vFlipHint"_s));
+    ControlNames::namePicture(BitBtn3, text(u"vTurnHint"_s));
+    ControlNames::namePicture(BitBtn7, text(u"vGaugeColorHint"_s));
+    ControlNames::namePicture(BitBtn6, text(u"vKeypadColorHint"_s));
     const AppSettings &settings = context().settings;
     m_snapshot = {settings.CalcColor, settings.Couleur, m_background};
 }

@@ -1,6 +1,7 @@
 #include "TFSwap.h"
 
 #include "AppContext.h"
+#include "ControlNames.h"
 #include "NamedChild.h"
 #include "UpDown.h"
 
@@ -95,6 +96,8 @@ void TFSwap::FormShow()
     RadioButton1->setText(text(u"vCrossYesRadioBtnCaption"_s));
     RadioButton2->setText(text(u"vCrossNoRadioBtnCaption"_s));
     Label2->setText(text(u"vSmallestMultiplicatorLbl"_s));
+    ControlNames::name(Edit1, text(u"vSmallestMultiplicatorLbl"_s));
+    UpDown1->setButtonNames(text(u"vUpHint"_s), text(u"vDownHint"_s));
     Label3->setText(text(u"vSeeHelpFileLbl"_s));
     BitBtn1->setText(u"OK"_s);
     fitToWidth(420);

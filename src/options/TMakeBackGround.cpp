@@ -1,5 +1,6 @@
 #include "TMakeBackGround.h"
 
+#include "ControlNames.h"
 #include "NamedChild.h"
 
 #include <QCheckBox>
@@ -55,6 +56,7 @@ void TMakeBackGround::FormShow()
     CaptionedDialog::FormShow();
     BitBtn1->setText(text(u"vTopColBtn"_s));
     BitBtn2->setText(text(u"vMidColBtn"_s));
+    ControlNames::name(CheckBox1, text(u"vMidColBtn"_s));
     BitBtn3->setText(text(u"vEndColBtn"_s));
     applyDoubleGradient();
 }

@@ -1,9 +1,11 @@
 #include "TFAudio.h"
 
 #include "AppContext.h"
+#include "ControlNames.h"
 #include "EventSounds.h"
 #include "Messages.h"
 #include "NamedChild.h"
+#include "ScreenCentre.h"
 #include "SoundEntry.h"
 #include "SoundTitles.h"
 #include "TMediaPlayer.h"
@@ -24,7 +26,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QTreeView>
 
 using namespace Qt::StringLiterals;
@@ -229,6 +230,11 @@ void TFAudio::FormShow()
     CaptionedDialog::FormShow();
     loadEventTitles(true);
     Label8->setText(text(u"vSeqTitleLbl"_s));
+    ControlNames::name(Edit1, text(u"vSeqTitleLbl"_s));
+    ControlNames::name(DirectoryListBox1, text(u"vFoldersHint"_s));
+    ControlNames::name(FileListBox1, text(u"vSoundFilesLbl"_s));
+    for (TMediaPlayer *player : {MP2, MP3})
+        player->setButtonNames(text(u"vPlayHint"_s), text(u"vStopHint"_s));
     Label9->setText(text(u"vMaxCharLbl"_s));
     RadioGroup1->setTitle(text(u"vRadioGroupCaption"_s));
     Label2->setText(text(u"vAssocLbl"_s));
@@ -236,8 +242,7 @@ void TFAudio::FormShow()
     Label7->setText(text(u"vSoundFilesLbl"_s));
     BitBtn4->setText(text(u"vAssociateCaptionBtn"_s));
     BitBtn3->setText(text(u"vCancelCaptionBtn"_s));
-    if (const QScreen *screen = QApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    ScreenCentre::place(this);
     FormActivate();
 }
 

@@ -3,9 +3,11 @@
 #include "AppContext.h"
 #include "AudioDevice.h"
 #include "AudioSystem.h"
+#include "ControlNames.h"
 #include "EventSounds.h"
 #include "Messages.h"
 #include "NamedChild.h"
+#include "ScreenCentre.h"
 #include "SoundSequence.h"
 #include "SoundTitles.h"
 #include "TFAudio.h"
@@ -21,7 +23,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 
 using namespace Qt::StringLiterals;
 
@@ -317,8 +318,8 @@ void TFSound::FormShow()
     BitBtn8->setText(text(u"vListenCaptionBtn"_s));
     BitBtn3->setText(text(u"vEditCaptionBtn"_s));
     Label1->setText(text(u"vNoSoundCaptionLbl"_s));
-    if (const QScreen *screen = QApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    ControlNames::name(PB, text(u"vCheckProgressHint"_s));
+    ScreenCentre::place(this);
     FormActivate();
 }
 

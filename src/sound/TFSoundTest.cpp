@@ -1,5 +1,6 @@
 #include "TFSoundTest.h"
 
+#include "ControlNames.h"
 #include "NamedChild.h"
 #include "SoundSequence.h"
 
@@ -18,6 +19,7 @@ TFSoundTest::TFSoundTest()
     setWindowTitle(u"Testing..."_s);
     PB1->setRange(0, SoundSequence::EntryCount);
     PB1->setTextVisible(false);
+    ControlNames::name(PB1, windowTitle());
     setCursor(Qt::WaitCursor);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(12, 12, 12, 12);

@@ -1,6 +1,7 @@
 #include "TMediaPlayer.h"
 
 #include "Artwork.h"
+#include "ControlNames.h"
 #include "Messages.h"
 #include "NamedChild.h"
 
@@ -35,6 +36,12 @@ TMediaPlayer::TMediaPlayer(SoundPlayer &shared, QWidget *parent)
     setFixedSize(60, 24);
     connect(PlayButton, &QPushButton::clicked, this, &TMediaPlayer::PlayClick);
     connect(StopButton, &QPushButton::clicked, this, &TMediaPlayer::StopClick);
+}
+
+void TMediaPlayer::setButtonNames(const QString &play, const QString &stop)
+{
+    ControlNames::namePicture(PlayButton, play);
+    ControlNames::namePicture(StopButton, stop);
 }
 
 bool TMediaPlayer::restart()

@@ -20,6 +20,9 @@ public:
     // Plays with a player it shares with the rest of the program.
     TMediaPlayer(SoundPlayer &shared, QWidget *parent);
 
+    // What the buttons say to a screen reader and under the pointer.
+    void setButtonNames(const QString &play, const QString &stop);
+
     void PlayClick();
     void StopClick();
 

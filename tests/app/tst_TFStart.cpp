@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
@@ -109,6 +110,8 @@ private slots:
     void selectAllThenInvertClearsAll();
     void showsTheStartWindowBeforeMakingTheOthers();
     void finishesStartupOnceEvenWithoutDrawing();
+    void inputBeforeTheOtherWindowsWaitsForThem_data();
+    void inputBeforeTheOtherWindowsWaitsForThem();
     void startIsTheDefaultAndQuitHasTheFocus();
     void quitWritesChoiceAndSettings_data();
     void quitWritesChoiceAndSettings();
@@ -300,6 +303,48 @@ void tst_TFStart::finishesStartupOnceEvenWithoutDrawing()
     QCoreApplication::processEvents();
     QCOMPARE(program.windows->FCalculator, drill);
     program.start_window()->BitBtn1Click();
+}
+
+void tst_TFStart::inputBeforeTheOtherWindowsWaitsForThem_data()
+{
+    QTest::addColumn<QString>("input");
+    QTest::newRow("Enter starts a drill") << u"enter"_s;
+    QTest::newRow("click on a table") << u"click"_s;
+    QTest::newRow("close box quits") << u"close"_s;
+}
+
+// A key or a click that comes before the start window's first drawing, when
+// only the start window exists, waits until every window is made and the
+// show steps have run, and then takes effect.
+void tst_TFStart::inputBeforeTheOtherWindowsWaitsForThem()
+{
+    QFETCH(QString, input);
+    Program program("[GLOBAL]\r\nLanguage=en\r\n[SON]\r\nBouton=0\r\n", "2\r\n");
+    program.windows = std::make_unique<WindowSet>(program.dir.path());
+    QVERIFY(program.windows->start());
+    TFStart *start = program.start_window();
+    QVERIFY(!program.windows->FCalculator);
+    if (input == u"enter") {
+        bool drilled = false;
+        QTimer::singleShot(0, start, [&] {
+            TFCalculator *drill = program.windows->FCalculator;
+            drilled = drill && drill->isVisible();
+            if (drill)
+                drill->reject();
+        });
+        QTest::keyClick(start, Qt::Key_Return);
+        QVERIFY(drilled);
+    } else if (input == u"click") {
+        program.click(5);
+        QCOMPARE(program.windows->context.LBChoice, (QStringList{u"2"_s, u"5"_s}));
+    } else {
+        QCloseEvent close;
+        QCoreApplication::sendEvent(start, &close);
+        QVERIFY(start->hasQuit());
+    }
+    QVERIFY(program.windows->FCalculator);
+    QVERIFY(program.windows->FSoundTest);
+    start->BitBtn1Click();
 }
 
 void tst_TFStart::startIsTheDefaultAndQuitHasTheFocus()

@@ -6,9 +6,8 @@
 // drill window's result and comment lines are also measured with every state
 // text and comment they can show. Reads data/, never writes it.
 
-#include "AppDirFixture.h"
 #include "CaptionTexts.h"
-#include "MessageRecorder.h"
+#include "DeliveredProgram.h"
 #include "TFAudio.h"
 #include "TFCalculator.h"
 #include "WindowControls.h"
@@ -17,7 +16,6 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
-#include <QDir>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
@@ -33,7 +31,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString SysDir = QString::fromUtf8(NUMERILLO_SOURCE_DIR "/data/sys/");
 const QStringList LanguageCodes = {u"en"_s, u"fr"_s, u"nl"_s, u"de"_s, u"it"_s, u"es"_s};
 
 QString plain(QString caption)
@@ -118,27 +115,11 @@ QStringList misfits(const QString &window, const QWidget *top)
     return found;
 }
 
-// The delivered language data in a fresh program folder, started in one
-// language with sound off.
-class Program
+// The delivered program, measured.
+class Program : public DeliveredProgram
 {
 public:
-    explicit Program(const QString &code)
-    {
-        for (const QString &name : QDir(SysDir).entryList(QDir::Files)) {
-            QFile file(SysDir + name);
-            if (name.endsWith(u".lng"_s) || name.endsWith(u"OpSel.txt"_s)
-                || name.endsWith(u"-soundevents.txt"_s) || name.startsWith(u"Sound"_s)) {
-                QVERIFY(file.open(QIODevice::ReadOnly));
-                dir.write(u"sys/"_s + name, file.readAll());
-            }
-        }
-        dir.write(u"sys/multable.ini"_s,
-                  "[GLOBAL]\r\nLanguage=" + code.toLatin1() + "\r\n[SON]\r\nBouton=0\r\n");
-        dir.write(u"sys/choices.txt"_s, "3\r\n7\r\n");
-        windows = std::make_unique<WindowSet>(dir.path());
-        QVERIFY(windows->create());
-    }
+    using DeliveredProgram::DeliveredProgram;
 
     // Shows a window as the program does, so that it puts its texts on its
     // controls, and measures them.
@@ -161,10 +142,6 @@ public:
     }
 
     QString code() const { return windows->context.LanguageCode; }
-
-    AppDirFixture dir;
-    MessageRecorder recorder;
-    std::unique_ptr<WindowSet> windows;
 };
 
 void addLanguageRows()

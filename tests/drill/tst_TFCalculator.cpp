@@ -1,5 +1,6 @@
 #include "AppDirFixture.h"
 #include "ColorValue.h"
+#include "DrillIcons.h"
 #include "HelpPanel.h"
 #include "Judgement.h"
 #include "LinkLabel.h"
@@ -10,12 +11,14 @@
 #include "WindowControls.h"
 #include "WindowSet.h"
 
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QScreen>
 #include <QToolButton>
 #include <QtTest>
 
@@ -41,7 +44,9 @@ QMap<QString, QString> standardTexts()
             {u"vAverageCalc"_s, u"out of 10"_s},
             {u"vHideTextLbl"_s, u"Hide this text"_s},
             {u"vViewInfoLbl"_s, u"Show the text"_s},
-            {u"vTimerGoBtn"_s, u"Start the timer"_s}};
+            {u"vTimerGoBtn"_s, u"Start the timer"_s},
+            {u"vVerdictRightImg"_s, u"Right"_s},
+            {u"vVerdictWrongImg"_s, u"Wrong"_s}};
 }
 
 QByteArray languageFile(const QMap<QString, QString> &texts)
@@ -225,8 +230,10 @@ private slots:
     void typedAnswer_data();
     void typedAnswer();
     void keypadEntryAndClear();
+    void keyboardAfterALongKeypadAnswer();
     void enterJudges_data();
     void enterJudges();
+    void verdictIsAlsoAPicture();
     void drillWithTheMouseOnly();
     void markWithTheSystemSeparator();
     void answerHelp();
@@ -242,6 +249,8 @@ private slots:
     void alternationAcrossShowingsAndResets();
     void closingReturnsToTheStartWindow_data();
     void closingReturnsToTheStartWindow();
+    void escapeStaysInTheDrill();
+    void everyShowingIsCentred();
     void dialogsDoNotPoseAQuestion_data();
     void dialogsDoNotPoseAQuestion();
     void hideTextLinksLastAcrossARestart();
@@ -336,6 +345,29 @@ void tst_TFCalculator::keypadEntryAndClear()
     QCOMPARE(c.Label12->text(), u"Ready?"_s);
 }
 
+// However many digits the keypad put in, the keyboard adds no letter, sign
+// or paste, and no digit beyond the third.
+void tst_TFCalculator::keyboardAfterALongKeypadAnswer()
+{
+    DrillRun run;
+    run.create();
+    run.show();
+    const DrillControls &c = run.ui;
+    run.clickDigits(u"1234"_s);
+    QTest::keyClicks(c.Ans, u"ab-+ .5"_s);
+    QCOMPARE(c.Ans->text(), u"1234"_s);
+    QGuiApplication::clipboard()->setText(u"9x"_s);
+    QTest::keyClick(c.Ans, Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(c.Ans, Qt::Key_Insert, Qt::ShiftModifier);
+    QCOMPARE(c.Ans->text(), u"1234"_s);
+    QTest::keyClick(c.Ans, Qt::Key_Backspace);
+    QTest::keyClicks(c.Ans, u"7x"_s);
+    QCOMPARE(c.Ans->text(), u"123"_s);
+    QTest::keyClick(c.Ans, Qt::Key_Backspace);
+    QTest::keyClicks(c.Ans, u"7x"_s);
+    QCOMPARE(c.Ans->text(), u"127"_s);
+}
+
 void tst_TFCalculator::enterJudges_data()
 {
     QTest::addColumn<QString>("answerPattern"); // %1 is the right answer
@@ -377,6 +409,30 @@ void tst_TFCalculator::enterJudges()
     run.answer(run.expected());
     QCOMPARE(run.resultColour(), ColorValue::toColor(32768));
     QCOMPARE(c.Label11->text(), right ? u"10 out of 10"_s : u"5 out of 10"_s);
+}
+
+// Beside the result line a check mark or a cross tells the verdict to a
+// pupil who can't tell green from red; there is none before the first.
+void tst_TFCalculator::verdictIsAlsoAPicture()
+{
+    DrillRun run;
+    run.create();
+    run.show();
+    auto *verdict = control<QLabel>(run.drill, u"Image7"_s);
+    const DrillControls &c = run.ui;
+    QVERIFY(!verdict->isVisible());
+    run.answer(run.expected() + u'1');
+    QVERIFY(verdict->isVisible());
+    QCOMPARE(verdict->pixmap().toImage(), DrillIcons::cross(22).toImage());
+    QCOMPARE(verdict->accessibleName(), u"Wrong"_s);
+    QCOMPARE(verdict->toolTip(), u"Wrong"_s);
+    run.answer(run.expected());
+    QCOMPARE(verdict->pixmap().toImage(), DrillIcons::checkMark(22).toImage());
+    QCOMPARE(verdict->accessibleName(), u"Right"_s);
+    // Beside the framed line, never over it.
+    QCOMPARE(verdict->parentWidget(), c.Label12->parentWidget());
+    QVERIFY(verdict->geometry().right() < c.Label12->geometry().left());
+    QCOMPARE(verdict->geometry().center().y(), c.Label12->geometry().center().y());
 }
 
 void tst_TFCalculator::drillWithTheMouseOnly()
@@ -598,7 +654,6 @@ void tst_TFCalculator::closingReturnsToTheStartWindow_data()
     QTest::addColumn<QString>("how");
     QTest::newRow("back button") << u"back"_s;
     QTest::newRow("close box") << u"close"_s;
-    QTest::newRow("escape key") << u"escape"_s;
 }
 
 void tst_TFCalculator::closingReturnsToTheStartWindow()
@@ -616,10 +671,8 @@ void tst_TFCalculator::closingReturnsToTheStartWindow()
         run.answer(run.expected() + u'1');
         if (how == u"back")
             QTest::mouseClick(c.BitBtn1, Qt::LeftButton);
-        else if (how == u"close")
-            d->close();
         else
-            QTest::keyClick(c.Ans, Qt::Key_Escape);
+            d->close();
         QVERIFY(!d->isVisible());
     });
     QVERIFY(startWasHidden);
@@ -635,6 +688,43 @@ void tst_TFCalculator::closingReturnsToTheStartWindow()
         QCOMPARE(c.Label6->text(), u"Your turn"_s);
         QCOMPARE(c.Label11->text(), u"0 out of 10"_s);
     });
+}
+
+// A stray Escape, wherever the focus stands, leaves the pupil in the drill.
+void tst_TFCalculator::escapeStaysInTheDrill()
+{
+    DrillRun run;
+    run.create();
+    TFCalculator *d = run.drill;
+    const DrillControls &c = run.ui;
+    run.startDrill([&] {
+        for (QWidget *focus : std::initializer_list<QWidget *>{c.Ans, c.BitBtn3, c.OpSel}) {
+            focus->setFocus();
+            QTest::keyClick(focus, Qt::Key_Escape);
+            QCoreApplication::processEvents();
+            QVERIFY(d->isVisible());
+        }
+        QCOMPARE(run.state().OperationCount, 1);
+    });
+}
+
+// Each showing puts the window in the middle of the screen, the first too,
+// wherever it was left.
+void tst_TFCalculator::everyShowingIsCentred()
+{
+    DrillRun run;
+    run.create();
+    TFCalculator *d = run.drill;
+    const QPoint middle = d->screen()->availableGeometry().center();
+    for (int showing = 1; showing <= 2; ++showing) {
+        QPoint centre;
+        run.startDrill([&] {
+            centre = d->frameGeometry().center();
+            d->move(3, 5);
+        });
+        QVERIFY2((centre - middle).manhattanLength() <= 1,
+                 qPrintable(u"showing %1 centred at %2,%3"_s.arg(showing).arg(centre.x()).arg(centre.y())));
+    }
 }
 
 void tst_TFCalculator::dialogsDoNotPoseAQuestion_data()
