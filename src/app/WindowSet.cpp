@@ -20,6 +20,7 @@
 WindowSet::WindowSet(const QString &appDir)
 {
     context.AppDir = appDir.endsWith(u'/') ? appDir : appDir + u'/';
+    context.history.setFile(context.path(QStringLiteral("sys/history.txt")));
 }
 
 // Later windows may refer to earlier ones while they are destroyed.
