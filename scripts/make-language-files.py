@@ -44,6 +44,7 @@ LANGUAGES["en"] = {
         "vMenuAboutCaption": "&Help",
         "vMenuAboutIndexcaption": "&Help",
         "vMenuAbout1Caption": "&About Numerillo",
+        "vMenuProgressCaption": "&Progress",
     },
     "FCalculator": {
         "vCaptionBtn1": "&Back",
@@ -171,6 +172,25 @@ LANGUAGES["en"] = {
         "vMidColBtn": "&Middle colour",
         "vEndColBtn": "&End colour",
     },
+    "FProgress": {
+        "vFProgressCaption": "Progress",
+        "vMultiplyGridLbl": "Multiplications",
+        "vDivideGridLbl": "Divisions",
+        "vAxesLbl": "Tables down, multipliers across. Point at a square to see its answers.",
+        "vNotSeenLbl": "Not tried yet",
+        "vLearningLbl": "Learning",
+        "vShakyLbl": "Shaky",
+        "vKnownLbl": "Known",
+        "vMasteredLbl": "Mastered",
+        "vCellTip": "%1 (%2): %3 tries, %4 right, median time %5 s",
+        "vCellNotSeenTip": "%1: not tried yet",
+        "vTotalsLbl": "Answers: %1     Right: %2 %     Facts mastered: %3 of 288",
+        "vChartLbl": "The last eight weeks: answers per day (bars) and the share of right answers (line)",
+        "vDayTip": "%1: %2 answers, %3 % right",
+        "vDrillWeakBtn": "&Drill my weak facts",
+        "vWeakSheetBtn": "&Worksheet of weak facts",
+        "vCloseBtn": "&Close",
+    },
 }
 
 LANGUAGES["fr"] = {
@@ -194,6 +214,7 @@ LANGUAGES["fr"] = {
         "vMenuAboutCaption": "&Aide",
         "vMenuAboutIndexcaption": "A&ide",
         "vMenuAbout1Caption": "&A propos de Numerillo",
+        "vMenuProgressCaption": "&Progrès",
     },
     "FCalculator": {
         "vCaptionBtn1": "&Retour",
@@ -321,6 +342,25 @@ LANGUAGES["fr"] = {
         "vMidColBtn": "Couleur du &centre",
         "vEndColBtn": "Couleur d'&arrivée",
     },
+    "FProgress": {
+        "vFProgressCaption": "Progrès",
+        "vMultiplyGridLbl": "Multiplications",
+        "vDivideGridLbl": "Divisions",
+        "vAxesLbl": "Tables en lignes, multiplicateurs en colonnes. Montre une case pour voir tes réponses.",
+        "vNotSeenLbl": "Pas encore essayé",
+        "vLearningLbl": "En cours",
+        "vShakyLbl": "Fragile",
+        "vKnownLbl": "Connu",
+        "vMasteredLbl": "Maîtrisé",
+        "vCellTip": "%1 (%2) : %3 essais, %4 justes, temps médian %5 s",
+        "vCellNotSeenTip": "%1 : pas encore essayé",
+        "vTotalsLbl": "Réponses : %1     Justes : %2 %     Faits maîtrisés : %3 sur 288",
+        "vChartLbl": "Les huit dernières semaines : réponses par jour (barres) et part de réponses justes (ligne)",
+        "vDayTip": "%1 : %2 réponses, %3 % justes",
+        "vDrillWeakBtn": "&Travailler mes points faibles",
+        "vWeakSheetBtn": "&Fiche des points faibles",
+        "vCloseBtn": "Fer&mer",
+    },
 }
 
 LANGUAGES["nl"] = {
@@ -344,6 +384,7 @@ LANGUAGES["nl"] = {
         "vMenuAboutCaption": "&Help",
         "vMenuAboutIndexcaption": "&Help",
         "vMenuAbout1Caption": "&Over Numerillo",
+        "vMenuProgressCaption": "&Voortgang",
     },
     "FCalculator": {
         "vCaptionBtn1": "&Terug",
@@ -473,6 +514,25 @@ LANGUAGES["nl"] = {
         "vMidColBtn": "&Middenkleur",
         "vEndColBtn": "&Eindkleur",
     },
+    "FProgress": {
+        "vFProgressCaption": "Voortgang",
+        "vMultiplyGridLbl": "Vermenigvuldigingen",
+        "vDivideGridLbl": "Delingen",
+        "vAxesLbl": "Tafels naar beneden, vermenigvuldigers naar rechts. Wijs een vakje aan om je antwoorden te zien.",
+        "vNotSeenLbl": "Nog niet geprobeerd",
+        "vLearningLbl": "Aan het leren",
+        "vShakyLbl": "Wankel",
+        "vKnownLbl": "Gekend",
+        "vMasteredLbl": "Beheerst",
+        "vCellTip": "%1 (%2): %3 pogingen, %4 goed, mediane tijd %5 s",
+        "vCellNotSeenTip": "%1: nog niet geprobeerd",
+        "vTotalsLbl": "Antwoorden: %1     Goed: %2 %     Beheerste sommen: %3 van 288",
+        "vChartLbl": "De laatste acht weken: antwoorden per dag (staven) en het deel goede antwoorden (lijn)",
+        "vDayTip": "%1: %2 antwoorden, %3 % goed",
+        "vDrillWeakBtn": "&Oefen mijn zwakke sommen",
+        "vWeakSheetBtn": "&Werkblad met zwakke sommen",
+        "vCloseBtn": "&Sluiten",
+    },
 }
 
 LANGUAGES["de"] = {
@@ -496,6 +556,7 @@ LANGUAGES["de"] = {
         "vMenuAboutCaption": "&Hilfe",
         "vMenuAboutIndexcaption": "&Hilfe",
         "vMenuAbout1Caption": "Ü&ber Numerillo",
+        "vMenuProgressCaption": "&Fortschritt",
     },
     "FCalculator": {
         "vCaptionBtn1": "&Zurück",
@@ -625,6 +686,25 @@ LANGUAGES["de"] = {
         "vMidColBtn": "&Mittelfarbe",
         "vEndColBtn": "&Endfarbe",
     },
+    "FProgress": {
+        "vFProgressCaption": "Fortschritt",
+        "vMultiplyGridLbl": "Malaufgaben",
+        "vDivideGridLbl": "Geteiltaufgaben",
+        "vAxesLbl": "Reihen nach unten, Multiplikatoren nach rechts. Zeige auf ein Feld, um deine Antworten zu sehen.",
+        "vNotSeenLbl": "Noch nicht geübt",
+        "vLearningLbl": "Am Lernen",
+        "vShakyLbl": "Unsicher",
+        "vKnownLbl": "Gekonnt",
+        "vMasteredLbl": "Beherrscht",
+        "vCellTip": "%1 (%2): %3 Versuche, %4 richtig, mittlere Zeit %5 s",
+        "vCellNotSeenTip": "%1: noch nicht geübt",
+        "vTotalsLbl": "Antworten: %1     Richtig: %2 %     Beherrscht: %3 von 288",
+        "vChartLbl": "Die letzten acht Wochen: Antworten pro Tag (Balken) und Anteil richtiger Antworten (Linie)",
+        "vDayTip": "%1: %2 Antworten, %3 % richtig",
+        "vDrillWeakBtn": "&Schwache Aufgaben üben",
+        "vWeakSheetBtn": "&Arbeitsblatt der schwachen Aufgaben",
+        "vCloseBtn": "S&chließen",
+    },
 }
 
 LANGUAGES["it"] = {
@@ -647,6 +727,7 @@ LANGUAGES["it"] = {
         "vMenuAboutCaption": "&Aiuto",
         "vMenuAboutIndexcaption": "&Guida",
         "vMenuAbout1Caption": "&Informazioni su Numerillo",
+        "vMenuProgressCaption": "&Progressi",
     },
     "FCalculator": {
         "vCaptionBtn1": "&Indietro",
@@ -775,6 +856,25 @@ LANGUAGES["it"] = {
         "vMidColBtn": "Colore &centrale",
         "vEndColBtn": "Colore &finale",
     },
+    "FProgress": {
+        "vFProgressCaption": "Progressi",
+        "vMultiplyGridLbl": "Moltiplicazioni",
+        "vDivideGridLbl": "Divisioni",
+        "vAxesLbl": "Tabelline in verticale, moltiplicatori in orizzontale. Punta una casella per vedere le tue risposte.",
+        "vNotSeenLbl": "Non ancora provato",
+        "vLearningLbl": "In apprendimento",
+        "vShakyLbl": "Incerto",
+        "vKnownLbl": "Conosciuto",
+        "vMasteredLbl": "Padroneggiato",
+        "vCellTip": "%1 (%2): %3 tentativi, %4 giusti, tempo mediano %5 s",
+        "vCellNotSeenTip": "%1: non ancora provato",
+        "vTotalsLbl": "Risposte: %1     Giuste: %2 %     Fatti padroneggiati: %3 su 288",
+        "vChartLbl": "Le ultime otto settimane: risposte al giorno (barre) e quota di risposte giuste (linea)",
+        "vDayTip": "%1: %2 risposte, %3 % giuste",
+        "vDrillWeakBtn": "&Esercita i miei punti deboli",
+        "vWeakSheetBtn": "&Scheda dei punti deboli",
+        "vCloseBtn": "&Chiudi",
+    },
 }
 
 LANGUAGES["es"] = {
@@ -798,6 +898,7 @@ LANGUAGES["es"] = {
         "vMenuAboutCaption": "Ay&uda",
         "vMenuAboutIndexcaption": "&Ayuda",
         "vMenuAbout1Caption": "Acerca &de Numerillo",
+        "vMenuProgressCaption": "&Progreso",
     },
     "FCalculator": {
         "vCaptionBtn1": "&Volver",
@@ -925,6 +1026,25 @@ LANGUAGES["es"] = {
         "vTopColBtn": "Color &inicial",
         "vMidColBtn": "Color &central",
         "vEndColBtn": "Color &final",
+    },
+    "FProgress": {
+        "vFProgressCaption": "Progreso",
+        "vMultiplyGridLbl": "Multiplicaciones",
+        "vDivideGridLbl": "Divisiones",
+        "vAxesLbl": "Tablas hacia abajo, multiplicadores a lo ancho. Señala una casilla para ver tus respuestas.",
+        "vNotSeenLbl": "Sin probar aún",
+        "vLearningLbl": "Aprendiendo",
+        "vShakyLbl": "Inseguro",
+        "vKnownLbl": "Sabido",
+        "vMasteredLbl": "Dominado",
+        "vCellTip": "%1 (%2): %3 intentos, %4 correctos, tiempo mediano %5 s",
+        "vCellNotSeenTip": "%1: sin probar aún",
+        "vTotalsLbl": "Respuestas: %1     Correctas: %2 %     Operaciones dominadas: %3 de 288",
+        "vChartLbl": "Las últimas ocho semanas: respuestas por día (barras) y parte de respuestas correctas (línea)",
+        "vDayTip": "%1: %2 respuestas, %3 % correctas",
+        "vDrillWeakBtn": "&Practicar mis puntos débiles",
+        "vWeakSheetBtn": "&Ficha de puntos débiles",
+        "vCloseBtn": "&Cerrar",
     },
 }
 

@@ -95,6 +95,9 @@ AppContext &TFStart::context() const
 void TFStart::buildMenus()
 {
     FileMenu = menuBar()->addMenu(QString());
+    Progress1 = named(FileMenu->addAction(QString()), u"Progress1"_s);
+    connect(Progress1, &QAction::triggered, this, &TFStart::progressRequested);
+    FileMenu->addSeparator();
     Quit = named(FileMenu->addAction(QString()), u"Quit"_s);
     connect(Quit, &QAction::triggered, this, &TFStart::BitBtn1Click);
 
@@ -256,6 +259,7 @@ void TFStart::LoadCaptions()
     Label1->setText(texts.text(u"vComment"_s));
     GroupBox1->setTitle(u' ' + texts.text(u"vCaptionGroupBox"_s) + u' ');
     FileMenu->setTitle(texts.text(u"vMenuFilesCaption"_s));
+    Progress1->setText(texts.text(u"vMenuProgressCaption"_s));
     Quit->setText(texts.text(u"vMenuQuitCaption"_s));
     LanguageMenu->setTitle(texts.text(u"vMenuLangCaption"_s));
     HelpMenu->setTitle(texts.text(u"vMenuAboutCaption"_s));

@@ -86,6 +86,7 @@ public:
     QMenu *FileMenu;
     QMenu *LanguageMenu;
     QMenu *HelpMenu;
+    QAction *Progress1;
     QAction *Quit;
     QAction *Help1;
     QAction *About1;
@@ -95,6 +96,10 @@ public:
     QLabel *Label5;
     QPushButton *BitBtn6;
     QTextBrowser *htmlLite1 = nullptr;
+
+signals:
+    // The File menu's "Progress": the pupil asks to see the progress window.
+    void progressRequested();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;

@@ -19,7 +19,8 @@ const QList<SectionKeys> &table()
           u"vSelectAllBtn"_s, u"vInverseSelBtn"_s, u"vExpertBtn"_s, u"vStartWorkBtn"_s,
           u"vPrintCalcBtn"_s, u"vQuitBtn"_s, u"vComment"_s, u"vCaptionGroupBox"_s,
           u"vMenuFilesCaption"_s, u"vMenuQuitCaption"_s, u"vMenuLangCaption"_s,
-          u"vMenuAboutCaption"_s, u"vMenuAboutIndexcaption"_s, u"vMenuAbout1Caption"_s}},
+          u"vMenuAboutCaption"_s, u"vMenuAboutIndexcaption"_s, u"vMenuAbout1Caption"_s,
+          u"vMenuProgressCaption"_s}},
         {u"FCalculator"_s,
          {u"vCaptionBtn1"_s, u"vCaptionBtn6"_s, u"vCaptionBtn8"_s, u"vCaptionBtn10"_s,
           u"vCaptionBtn9"_s, u"vCaptionBtn2"_s, u"vLastCalcLbl"_s, u"vResultWaitLbl"_s,
@@ -61,6 +62,11 @@ const QList<SectionKeys> &table()
         {u"FColor"_s, {u"vFcolorCaption"_s, u"vSolidColBtn"_s, u"vFactoryBtn"_s}},
         {u"MakeBackGround"_s,
          {u"vMakeBackGroundCaption"_s, u"vTopColBtn"_s, u"vMidColBtn"_s, u"vEndColBtn"_s}},
+        {u"FProgress"_s,
+         {u"vFProgressCaption"_s, u"vMultiplyGridLbl"_s, u"vDivideGridLbl"_s, u"vAxesLbl"_s,
+          u"vNotSeenLbl"_s, u"vLearningLbl"_s, u"vShakyLbl"_s, u"vKnownLbl"_s, u"vMasteredLbl"_s,
+          u"vCellTip"_s, u"vCellNotSeenTip"_s, u"vTotalsLbl"_s, u"vChartLbl"_s, u"vDayTip"_s,
+          u"vDrillWeakBtn"_s, u"vWeakSheetBtn"_s, u"vCloseBtn"_s}},
     };
     return all;
 }

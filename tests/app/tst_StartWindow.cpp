@@ -15,7 +15,9 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -30,7 +32,7 @@ QByteArray languageFile(const QString &word)
 {
     return Cp1252::encode(u"[FStart]\r\nvOne="_s + word + u" 1\r\nvCaptionGroupBox="_s + word
                           + u" tables\r\nvQuitBtn="_s + word + u" quit\r\nvMenuFilesCaption="_s + word
-                          + u" file\r\n"
+                          + u" file\r\nvMenuProgressCaption="_s + word + u" progress\r\n"
                             "[FSwap]\r\nvFSWapCaption="_s + word + u" expert\r\n"_s);
 }
 
@@ -117,6 +119,7 @@ private slots:
     void quitEndsEvenWhenFilesCannotBeWritten();
     void switchesLanguageAtOnce();
     void switchedLanguageIsWrittenOnlyAtQuit();
+    void fileMenuAsksForProgress();
     void smallestMultiplicatorTakesEffect();
 };
 
@@ -434,6 +437,21 @@ void tst_StartWindow::switchedLanguageIsWrittenOnlyAtQuit()
     QCOMPARE(program.settings().readString(u"GLOBAL"_s, u"Language"_s), u"en"_s);
     program.start_window()->BitBtn1Click();
     QCOMPARE(program.settings().readString(u"GLOBAL"_s, u"Language"_s), u"fr"_s);
+}
+
+void tst_StartWindow::fileMenuAsksForProgress()
+{
+    Program program("[GLOBAL]\r\nLanguage=en\r\n");
+    QVERIFY(program.start());
+    auto *progress = program.control<QAction>(u"Progress1"_s);
+    QVERIFY(progress);
+    QCOMPARE(progress->text(), u"English progress"_s);
+    QVERIFY(program.start_window()->FileMenu->actions().contains(progress));
+    QSignalSpy requested(program.start_window(), &TFStart::progressRequested);
+    progress->trigger();
+    QCOMPARE(requested.size(), 1);
+    program.control<QAction>(u"Fr"_s)->trigger();
+    QCOMPARE(progress->text(), u"Fran\u00e7ais progress"_s);
 }
 
 // The pupil's smallest multiplicator survives the start window's activation,
