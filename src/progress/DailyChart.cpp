@@ -39,6 +39,8 @@ void DailyChart::setTexts(const QString &dayTip, const QLocale &locale)
 
 QString DailyChart::dayTip(const DayTotal &day) const
 {
+    if (m_dayTip.isEmpty())
+        return {};
     return m_dayTip.arg(m_locale.toString(day.date, QLocale::ShortFormat))
         .arg(day.answers)
         .arg(percentRight(day));

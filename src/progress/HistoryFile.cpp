@@ -34,7 +34,7 @@ std::optional<QByteArray> tail(const QString &path, qint64 maxBytes)
     const qint64 start = std::max<qint64>(0, file.size() - maxBytes);
     if (!file.seek(start))
         return std::nullopt;
-    QByteArray bytes = file.read(maxBytes);
+    QByteArray bytes = file.readAll();
     if (start > 0)
         bytes.remove(0, bytes.indexOf('\n') + 1);
     return bytes;
@@ -100,8 +100,10 @@ bool append(const QString &path, const QList<Answer> &answers, QString *errorTex
 
     const bool written = file.seek(oldSize) && file.write(bytes) == bytes.size() && file.flush();
     if (!written) {
+        // A write cut short without an error is a full disk.
         if (errorText)
-            *errorText = file.errorString();
+            *errorText = file.error() == QFile::NoError ? u"No space left on the disk"_s
+                                                        : file.errorString();
         file.resize(oldSize);
     }
     return written;

@@ -1,6 +1,7 @@
 #include "HistoryLine.h"
 
 #include <array>
+#include <cstdio>
 
 using namespace Qt::StringLiterals;
 
@@ -58,11 +59,15 @@ QString header()
 
 QString format(const Answer &answer)
 {
-    const QChar signText = answer.fact.sign == FactSign::Multiply ? u'x' : u'\u00f7';
-    return answer.date.toString(u"yyyy-MM-dd"_s) + u'\t' + answer.time.toString(u"hh:mm:ss"_s)
-           + u'\t' + QString::number(answer.fact.table) + u'\t'
-           + QString::number(answer.fact.multiplicator) + u'\t' + signText + u'\t' + answer.given
-           + u'\t' + Verdicts::word(answer.verdict) + u'\t' + QString::number(answer.milliseconds);
+    const char *sign = answer.fact.sign == FactSign::Multiply ? "x" : "\xf7";
+    // Written by hand: the locale's date formatting costs ten times as much.
+    char fields[64];
+    std::snprintf(fields, sizeof fields, "%04d-%02d-%02d\t%02d:%02d:%02d\t%d\t%d\t%s\t",
+                  answer.date.year(), answer.date.month(), answer.date.day(), answer.time.hour(),
+                  answer.time.minute(), answer.time.second(), answer.fact.table,
+                  answer.fact.multiplicator, sign);
+    return QString::fromLatin1(fields) + answer.given + u'\t' + Verdicts::word(answer.verdict) + u'\t'
+           + QString::number(answer.milliseconds);
 }
 
 std::optional<Answer> parse(QByteArrayView line)

@@ -149,10 +149,9 @@ void TFProgress::applyTexts()
 
 void TFProgress::showTotals()
 {
-    TotalsLbl->setText(text(u"vTotalsLbl"_s)
-                           .arg(m_model.answers())
-                           .arg(m_model.accuracy())
-                           .arg(m_model.mastered()));
+    const QString totals = text(u"vTotalsLbl"_s);
+    if (!totals.isEmpty())
+        TotalsLbl->setText(totals.arg(m_model.answers()).arg(m_model.accuracy()).arg(m_model.mastered()));
     TotalsLbl->setAccessibleName(TotalsLbl->text());
 }
 

@@ -1,7 +1,10 @@
 #include "AppDirFixture.h"
+#include "DrillState.h"
 #include "History.h"
 #include "HistoryFile.h"
 #include "HistoryLine.h"
+#include "HistorySaving.h"
+#include "MessageRecorder.h"
 
 #include <QtTest>
 
@@ -58,6 +61,9 @@ private slots:
     void longFileKeepsItsLastAnswers();
     void failedSaveKeepsTheAnswers();
     void answersIncludeTheUnsaved();
+    void failureIsTold();
+    void judgedQuestion_data();
+    void judgedQuestion();
 };
 
 void tst_HistoryFile::lineReadsBack_data()
@@ -275,6 +281,60 @@ void tst_HistoryFile::answersIncludeTheUnsaved()
     QVERIFY(history.save());
     QCOMPARE(history.answers().size(), 4);
     QCOMPARE(HistoryFile::read(dir.path(HistoryPath)).answers, history.answers());
+}
+
+void tst_HistoryFile::failureIsTold()
+{
+    AppDirFixture dir;
+    QVERIFY(QDir().mkpath(dir.path(HistoryPath)));
+    MessageRecorder recorder;
+    History history;
+    history.setFile(dir.path(HistoryPath));
+    QVERIFY(HistorySaving::save(history)); // nothing to save
+    history.add(answer(5, 5));
+    QVERIFY(!HistorySaving::save(history));
+    QCOMPARE(recorder.messages,
+             QStringList{u"Cannot create file "_s + QDir::toNativeSeparators(dir.path(HistoryPath))});
+    QVERIFY(history.hasUnsaved());
+}
+
+void tst_HistoryFile::judgedQuestion_data()
+{
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("sign");
+    QTest::addColumn<QString>("second");
+    QTest::addColumn<bool>("kept");
+    QTest::addColumn<int>("table");
+    QTest::addColumn<int>("multiplicator");
+    QTest::newRow("8 x 7") << u"8"_s << u"x"_s << u"7"_s << true << 7 << 8;
+    QTest::newRow("56 : 7") << u"56"_s << u":"_s << u"7"_s << true << 7 << 8;
+    QTest::newRow("no question yet") << QString() << QString() << QString() << false << 0 << 0;
+}
+
+void tst_HistoryFile::judgedQuestion()
+{
+    QFETCH(QString, first);
+    QFETCH(QString, sign);
+    QFETCH(QString, second);
+    QFETCH(bool, kept);
+    DrillState question;
+    question.FirstText = first;
+    question.Sign = sign;
+    question.SecondText = second;
+    const QDateTime when(QDate(2026, 3, 14), QTime(16, 5, 9, 870));
+    const auto judged = Answer::judged(question, u"56"_s, Verdict::LateRight, 4100, when);
+    QCOMPARE(judged.has_value(), kept);
+    if (!kept)
+        return;
+    QFETCH(int, table);
+    QFETCH(int, multiplicator);
+    QCOMPARE(judged->fact.table, table);
+    QCOMPARE(judged->fact.multiplicator, multiplicator);
+    QCOMPARE(judged->time, QTime(16, 5, 9));
+    QCOMPARE(judged->verdict, Verdict::LateRight);
+    QCOMPARE(judged->milliseconds, 4100);
+    // The second is what the file keeps: the answer reads back the same.
+    QCOMPARE(HistoryLine::parse(HistoryLine::format(*judged).toLatin1()), judged);
 }
 
 QTEST_GUILESS_MAIN(tst_HistoryFile)

@@ -45,7 +45,7 @@ struct Program
         progress = std::make_unique<TFProgress>(*windows);
         progress->show();
         progress->activateWindow();
-        QTest::qWaitForWindowActive(progress.get());
+        active = QTest::qWaitForWindowActive(progress.get());
     }
 
     template<typename T>
@@ -58,6 +58,7 @@ struct Program
     MessageRecorder recorder;
     std::unique_ptr<WindowSet> windows;
     std::unique_ptr<TFProgress> progress;
+    bool active = false;
 };
 
 // 8 x 7 twice wrong, 56 : 8 once right, 3 x 3 mastered.
@@ -107,6 +108,7 @@ void tst_TFProgress::showsTheHistory()
 void tst_TFProgress::cellsTellTheirAnswers()
 {
     Program program(SomeHistory);
+    QVERIFY(program.active);
     auto *grid = program.control<FactGrid>("MultiplyGrid");
     QCOMPARE(grid->accessibleName(), u"English multiplications"_s);
     QTest::mouseClick(grid, Qt::LeftButton, {}, grid->cellRect(7, 8).center());
