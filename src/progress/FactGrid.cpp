@@ -146,10 +146,13 @@ void FactGrid::mousePressEvent(QMouseEvent *event)
     }
 }
 
+// The tip shows when the pupil brings the focus here, not when the window
+// gives it on opening.
 void FactGrid::focusInEvent(QFocusEvent *event)
 {
     QWidget::focusInEvent(event);
-    showCurrentTip();
+    if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason)
+        showCurrentTip();
     update();
 }
 

@@ -55,6 +55,7 @@ private slots:
     void appendKeepsWhatWasThere();
     void appendAfterACutLine();
     void damagedLinesAreSkipped();
+    void hugeFileIsReadFromItsEnd();
     void notARegularFile_data();
     void notARegularFile();
     void trimsToTheLastAnswers();
@@ -170,6 +171,15 @@ void tst_HistoryFile::damagedLinesAreSkipped()
     QCOMPARE(answers[0].milliseconds, 0);
     QCOMPARE(answers[2].milliseconds, 2);
     QCOMPARE(answers[3].date, QDate(2099, 12, 31));
+}
+
+void tst_HistoryFile::hugeFileIsReadFromItsEnd()
+{
+    AppDirFixture dir;
+    dir.write(HistoryPath, QByteArray(HistoryFile::MaxReadBytes, 'z') + lines(3));
+    const auto answers = HistoryFile::read(dir.path(HistoryPath)).answers;
+    QCOMPARE(answers.size(), 3);
+    QCOMPARE(answers.first().milliseconds, 0);
 }
 
 void tst_HistoryFile::notARegularFile_data()

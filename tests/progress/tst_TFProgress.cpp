@@ -6,10 +6,13 @@
 #include "TFProgress.h"
 #include "WindowSet.h"
 
+#include <QApplication>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QToolTip>
 
 using namespace Qt::StringLiterals;
 
@@ -115,6 +118,13 @@ void tst_TFProgress::cellsTellTheirAnswers()
     QVERIFY(grid->hasFocus());
     QCOMPARE(grid->currentFact(), (Fact{7, 8, FactSign::Multiply}));
     QCOMPARE(grid->accessibleDescription(), u"8 x 7 English shaky 2 0 1.2"_s);
+    QCOMPARE(QToolTip::text(), grid->accessibleDescription());
+
+    // Pointing at a cell tells the same.
+    const QPoint sixFour = grid->cellRect(4, 6).center();
+    QHelpEvent pointed(QEvent::ToolTip, sixFour, grid->mapToGlobal(sixFour));
+    QApplication::sendEvent(grid, &pointed);
+    QCOMPARE(QToolTip::text(), u"6 x 4 English unseen"_s);
 
     QTest::keyClick(grid, Qt::Key_Up);
     QTest::keyClick(grid, Qt::Key_Up);
