@@ -13,5 +13,5 @@ std::optional<Answer> Answer::judged(const DrillState &question, const QString &
         return std::nullopt;
     const QTime time = when.time();
     return Answer{when.date(), QTime(time.hour(), time.minute(), time.second()), *fact, given,
-                  verdict, std::max(0, milliseconds)};
+                  verdict, milliseconds};
 }

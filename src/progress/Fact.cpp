@@ -32,10 +32,12 @@ std::optional<Fact> Fact::fromShown(int first, QChar sign, int second)
     Fact fact;
     if (sign == u'x') {
         fact = {second, first, FactSign::Multiply};
-    } else {
+    } else if (sign == u':' || sign == u'\u00f7') {
         if (second == 0 || first % second != 0)
             return std::nullopt;
         fact = {second, first / second, FactSign::Divide};
+    } else {
+        return std::nullopt;
     }
     if (!fact.isValid())
         return std::nullopt;

@@ -1,6 +1,9 @@
 #include "History.h"
 
 #include "HistoryFile.h"
+#include "HistoryLine.h"
+
+#include <algorithm>
 
 void History::setFile(const QString &path)
 {
@@ -9,11 +12,17 @@ void History::setFile(const QString &path)
     m_answers.clear();
 }
 
+// What the file could not read back is not kept: a fact outside the tables,
+// or a time beyond what a line may hold (a question left on screen for hours).
 void History::add(const Answer &answer)
 {
-    m_unsaved.append(answer);
+    if (!answer.fact.isValid())
+        return;
+    Answer kept = answer;
+    kept.milliseconds = std::clamp(answer.milliseconds, 0, HistoryLine::MaxMilliseconds);
+    m_unsaved.append(kept);
     if (m_loaded)
-        m_answers.append(answer);
+        m_answers.append(kept);
 }
 
 const QList<Answer> &History::answers()

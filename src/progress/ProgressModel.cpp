@@ -27,7 +27,7 @@ ProgressModel::ProgressModel(const QList<Answer> &answers, QDate today)
     std::array<QList<int>, Fact::Count> times;
     for (qsizetype i = 0; i < answers.size(); ++i) {
         const Answer &answer = answers[i];
-        if (!Verdicts::isJudged(answer.verdict))
+        if (!Verdicts::isJudged(answer.verdict) || !answer.fact.isValid())
             continue;
         const int index = answer.fact.index();
         FactRecord &record = m_records[index];

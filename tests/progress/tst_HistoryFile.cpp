@@ -62,6 +62,7 @@ private slots:
     void longFileKeepsItsLastAnswers();
     void failedSaveKeepsTheAnswers();
     void answersIncludeTheUnsaved();
+    void keepsOnlyWhatReadsBack();
     void failureIsTold();
     void judgedQuestion_data();
     void judgedQuestion();
@@ -291,6 +292,24 @@ void tst_HistoryFile::answersIncludeTheUnsaved()
     QVERIFY(history.save());
     QCOMPARE(history.answers().size(), 4);
     QCOMPARE(HistoryFile::read(dir.path(HistoryPath)).answers, history.answers());
+}
+
+// A question left on screen over lunch, and no time at all: the answer is
+// kept with a time the file can hold; a fact outside the tables is not.
+void tst_HistoryFile::keepsOnlyWhatReadsBack()
+{
+    AppDirFixture dir;
+    History history;
+    history.setFile(dir.path(HistoryPath));
+    history.add(answer(6, 7, Verdict::Right, 5 * 3600 * 1000));
+    history.add(answer(6, 7, Verdict::Right, -40));
+    history.add(answer(13, 7));
+    QVERIFY(history.save());
+    const auto answers = HistoryFile::read(dir.path(HistoryPath)).answers;
+    QCOMPARE(answers.size(), 2);
+    QCOMPARE(answers[0].milliseconds, HistoryLine::MaxMilliseconds);
+    QCOMPARE(answers[1].milliseconds, 0);
+    QCOMPARE(history.answers(), answers);
 }
 
 void tst_HistoryFile::failureIsTold()

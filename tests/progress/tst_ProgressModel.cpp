@@ -124,6 +124,7 @@ void tst_ProgressModel::factFromShown_data()
     QTest::newRow("13 x 2") << 13 << QChar(u'x') << 2 << 0 << 0 << false << false;
     QTest::newRow("by zero") << 5 << QChar(u':') << 0 << 0 << 0 << true << false;
     QTest::newRow("not a product") << 50 << QChar(u':') << 7 << 0 << 0 << true << false;
+    QTest::newRow("unknown sign") << 5 << QChar(u'+') << 2 << 0 << 0 << false << false;
     QTest::newRow("144 : 12") << 144 << QChar(u':') << 12 << 12 << 12 << true << true;
 }
 
