@@ -2,19 +2,21 @@
 
 #include "AppSettings.h"
 #include "DrillState.h"
+#include "History.h"
 
 #include <QString>
 #include <QStringList>
 
 // What all windows share: the program folder, the interface language, the
-// settings, the drill record and the operands the drill and the worksheets
-// draw from.
+// settings, the drill record, the history of answers and the operands the
+// drill and the worksheets draw from.
 struct AppContext
 {
     QString AppDir; // ends with "/"
     QString LanguageCode;
     AppSettings settings;
     DrillState drill;
+    History history;
 
     // The chosen tables and the usable multiplicators, ascending decimal
     // texts; the start window keeps them up to date.

@@ -5,6 +5,7 @@
 #include "ColorValue.h"
 #include "EventSounds.h"
 #include "HelpPanel.h"
+#include "HistorySaving.h"
 #include "IntervalTimer.h"
 #include "Judgement.h"
 #include "LanguageCode.h"
@@ -391,6 +392,7 @@ void TFCalculator::FormClose()
     ui.Timer1->setEnabled(false);
     ui.Timer2->setEnabled(false);
     ui.Timer3->setEnabled(false);
+    HistorySaving::save(context().history);
 }
 
 // The options apply from the next question; the pupil answers on.
