@@ -6,6 +6,8 @@
 
 #include <algorithm>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 const QColor BarColour(120, 160, 215);
@@ -55,8 +57,8 @@ QSize DailyChart::sizeHint() const
 QRectF DailyChart::plotArea() const
 {
     const QFontMetrics metrics = fontMetrics();
-    const qreal left = metrics.horizontalAdvance(QStringLiteral("0000")) + 6;
-    const qreal right = metrics.horizontalAdvance(QStringLiteral("100 %")) + 6;
+    const qreal left = metrics.horizontalAdvance(u"0000"_s) + 6;
+    const qreal right = metrics.horizontalAdvance(u"100 %"_s) + 6;
     const qreal top = metrics.height() / 2.0;
     return QRectF(left, top, width() - left - right, height() - top - metrics.height() * 1.5);
 }
@@ -112,10 +114,10 @@ void DailyChart::paintEvent(QPaintEvent *)
     painter.drawText(QRectF(0, plot.top() - lineHeight / 2, plot.left() - 4, lineHeight),
                      Qt::AlignRight | Qt::AlignVCenter, QString::number(most));
     painter.drawText(QRectF(0, plot.bottom() - lineHeight / 2, plot.left() - 4, lineHeight),
-                     Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("0"));
+                     Qt::AlignRight | Qt::AlignVCenter, u"0"_s);
     painter.setPen(LineColour);
     painter.drawText(QRectF(plot.right() + 4, plot.top() - lineHeight / 2, width(), lineHeight),
-                     Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("100 %"));
+                     Qt::AlignLeft | Qt::AlignVCenter, u"100 %"_s);
     // The first day of each week.
     painter.setPen(text);
     for (int day = 0; day < m_days.size(); day += 7)

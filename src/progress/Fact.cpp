@@ -1,5 +1,7 @@
 #include "Fact.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 bool inTables(int value)
@@ -47,6 +49,6 @@ std::optional<Fact> Fact::fromShown(int first, QChar sign, int second)
 QString Fact::text(QChar divisionSign) const
 {
     if (sign == FactSign::Multiply)
-        return QStringLiteral("%1 x %2").arg(multiplicator).arg(table);
-    return QStringLiteral("%1 %2 %3").arg(product()).arg(divisionSign).arg(table);
+        return u"%1 x %2"_s.arg(multiplicator).arg(table);
+    return u"%1 %2 %3"_s.arg(product()).arg(divisionSign).arg(table);
 }

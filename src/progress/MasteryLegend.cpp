@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 constexpr int Gap = 6;
@@ -16,7 +18,7 @@ MasteryLegend::MasteryLegend(QWidget *parent)
 void MasteryLegend::setNames(const std::array<QString, MasteryLook::StateCount> &names)
 {
     m_names = names;
-    setAccessibleName(QStringList(names.begin(), names.end()).join(QStringLiteral(", ")));
+    setAccessibleName(QStringList(names.begin(), names.end()).join(u", "_s));
     updateGeometry();
     update();
 }
