@@ -3,13 +3,14 @@
 #include "AppSettings.h"
 #include "DrillState.h"
 #include "Recording.h"
+#include "History.h"
 
 #include <QString>
 #include <QStringList>
 
 // What all windows share: the program folder, the interface language, the
-// settings, the drill record, its recording and the operands the drill and the worksheets
-// draw from.
+// settings, the drill record with its recording, the history of answers and
+// the operands the drill and the worksheets draw from.
 struct AppContext
 {
     QString AppDir; // ends with "/"
@@ -17,6 +18,7 @@ struct AppContext
     AppSettings settings;
     DrillState drill;
     Recording recording{drill};
+    History history;
 
     // The chosen tables and the usable multiplicators, ascending decimal
     // texts; the start window keeps them up to date.

@@ -6,10 +6,11 @@
 #include "ChoiceFile.h"
 #include "EventSounds.h"
 #include "HelpPanel.h"
+#include "HistorySaving.h"
 #include "LanguageCode.h"
 #include "Messages.h"
-#include "NamedChild.h"
 #include "MultiplicatorRange.h"
+#include "NamedChild.h"
 #include "OperatorList.h"
 #include "ProfileFile.h"
 #include "Random.h"
@@ -65,6 +66,7 @@ TFStart::TFStart(AppContext &context, EventSounds &sounds)
 
 void TFStart::connectControls()
 {
+    connect(ui.Progress1, &QAction::triggered, this, &TFStart::progressRequested);
     connect(ui.Quit, &QAction::triggered, this, &TFStart::BitBtn1Click);
     for (QAction *language : ui.Languages)
         connect(language, &QAction::triggered, this,
@@ -152,6 +154,7 @@ void TFStart::LoadCaptions()
     ui.Label1->setText(texts.text(u"vComment"_s));
     ui.GroupBox1->setTitle(u' ' + texts.text(u"vCaptionGroupBox"_s) + u' ');
     ui.FileMenu->setTitle(texts.text(u"vMenuFilesCaption"_s));
+    ui.Progress1->setText(texts.text(u"vMenuProgressCaption"_s));
     ui.Quit->setText(texts.text(u"vMenuQuitCaption"_s));
     ui.LanguageMenu->setTitle(texts.text(u"vMenuLangCaption"_s));
     ui.HelpMenu->setTitle(texts.text(u"vMenuAboutCaption"_s));
@@ -358,6 +361,7 @@ void TFStart::BitBtn1Click()
     ui.Image1->setVisible(sound);
     QCoreApplication::processEvents();
     saveChoiceAndSettings();
+    HistorySaving::save(context().history);
     if (sound)
         m_sounds.playToEnd(SoundEvent::QuitProgram);
     m_quit = true;

@@ -79,6 +79,8 @@ signals:
     void shown();
     // The activation steps start.
     void activated();
+    // The File menu's "Progress": the pupil asks to see the progress window.
+    void progressRequested();
     // Every window is to take its texts from the new language.
     void languageSwitched();
 

@@ -48,7 +48,9 @@ void TFStartUi::setupUi(QMainWindow *window)
 void TFStartUi::buildMenus(QMainWindow *window)
 {
     QMenuBar *bar = window->menuBar();
-    FileMenu = bar->addMenu(QString());
+    FileMenu = named(bar->addMenu(QString()), u"FileMenu"_s);
+    Progress1 = named(FileMenu->addAction(QString()), u"Progress1"_s);
+    FileMenu->addSeparator();
     Quit = named(FileMenu->addAction(QString()), u"Quit"_s);
 
     LanguageMenu = bar->addMenu(QString());

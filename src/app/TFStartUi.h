@@ -38,6 +38,7 @@ struct TFStartUi
     QMenu *FileMenu;
     QMenu *LanguageMenu;
     QMenu *HelpMenu;
+    QAction *Progress1;
     QAction *Quit;
     // En, Fr, Nl, De, It, Sp and New, each with its language code as data.
     std::array<QAction *, 7> Languages;

@@ -5,6 +5,7 @@
 #include "TFAudio.h"
 #include "TFCalculator.h"
 #include "TFColor.h"
+#include "TFProgress.h"
 #include "TFSound.h"
 #include "TFSoundTest.h"
 #include "TFStart.h"
@@ -13,10 +14,13 @@
 #include "TPrintDlg.h"
 #include "TRecordDlg.h"
 
+using namespace Qt::StringLiterals;
+
 WindowSet::WindowSet(const QString &appDir)
     : sounds(context)
 {
     context.AppDir = appDir.endsWith(u'/') ? appDir : appDir + u'/';
+    context.history.setFile(context.path(u"sys/history.txt"_s));
 }
 
 // Later windows may refer to earlier ones while they are destroyed.
@@ -89,6 +93,8 @@ void WindowSet::createOtherWindows(Windows others)
         FAbout = make<TFAbout>();
     if (chosen(SoundCheckWindow))
         FSoundTest = make<TFSoundTest>();
+    if (chosen(ProgressWindow))
+        FProgress = make<TFProgress>(context);
     connectWindows();
 }
 
@@ -104,12 +110,23 @@ void WindowSet::connectWindows()
     }
     if (PrintDlg && FCalculator)
         PrintDlg->setDrillOperator([this] { return FCalculator->operatorIndex(); });
+    if (FProgress)
+        connectProgressWindow();
     if (FSwap)
         QObject::connect(FSwap, &TFSwap::smallestMultiplicatorChosen, FStart, &TFStart::setSmallestMultiplicator);
     if (FColor)
         connectColourWindows();
     if (FSound)
         connectSoundOptions();
+}
+
+// The progress window opens from the start window's File menu; its weak-fact
+// worksheet is the print dialog's.
+void WindowSet::connectProgressWindow()
+{
+    QObject::connect(FStart, &TFStart::progressRequested, FProgress, &TFProgress::exec);
+    if (PrintDlg)
+        QObject::connect(FProgress, &TFProgress::weakSheetRequested, PrintDlg, &TPrintDlg::previewWeakFactsSheet);
 }
 
 // The colour windows show every change on the drill window at once; the
@@ -147,7 +164,7 @@ void WindowSet::UpdateLanguage()
 {
     FStart->LoadCaptions();
     for (CaptionedDialog *window : std::initializer_list<CaptionedDialog *>{
-             FCalculator, FSwap, FSound, FAudio, AfterRecordDlg, RecordDlg, PrintDlg, FColor, MakeBackGround}) {
+             FCalculator, FSwap, FSound, FAudio, AfterRecordDlg, RecordDlg, PrintDlg, FColor, MakeBackGround, FProgress}) {
         if (window)
             window->LoadCaptions();
     }

@@ -22,6 +22,7 @@ class TFColor;
 class TMakeBackGround;
 class TFAbout;
 class TFSoundTest;
+class TFProgress;
 
 // The program's windows, created once in a fixed order and alive
 // until the program ends, with the context and the sounds they share. The
@@ -46,7 +47,8 @@ public:
         BackgroundDialog = 1u << 8,
         AboutBox = 1u << 9,
         SoundCheckWindow = 1u << 10,
-        AllWindows = (1u << 11) - 1,
+        ProgressWindow = 1u << 11,
+        AllWindows = (1u << 12) - 1,
     };
     Q_DECLARE_FLAGS(Windows, Window)
 
@@ -83,6 +85,7 @@ public:
     TMakeBackGround *MakeBackGround = nullptr;
     TFAbout *FAbout = nullptr;
     TFSoundTest *FSoundTest = nullptr;
+    TFProgress *FProgress = nullptr;
 
 private:
     template<typename Window, typename... Context>
@@ -92,6 +95,7 @@ private:
     void connectWindows();
     void connectColourWindows();
     void connectSoundOptions();
+    void connectProgressWindow();
 
     std::vector<std::unique_ptr<QWidget>> m_windows;
 };

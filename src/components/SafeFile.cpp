@@ -62,6 +62,21 @@ Result write(const QString &path, const QByteArray &bytes)
     return file.commit() ? Result::Written : Result::CannotWrite;
 }
 
+Result append(const QString &path, const QByteArray &bytes)
+{
+    const QFileInfo target(path);
+    if ((target.exists() || target.isSymLink()) && !target.isFile())
+        return Result::CannotCreate;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
+        return Result::CannotCreate;
+    const qint64 oldSize = file.size();
+    if (file.seek(oldSize) && writeAll(file, bytes))
+        return Result::Written;
+    file.resize(oldSize);
+    return Result::CannotWrite;
+}
+
 QString failureText(Result result, const QString &path)
 {
     const QString native = QDir::toNativeSeparators(path);

@@ -25,6 +25,10 @@ std::optional<QByteArray> read(const QString &path);
 // in place, and its old contents are put back when the write fails.
 Result write(const QString &path, const QByteArray &bytes);
 
+// Adds the bytes at the end of a regular file, which is made when missing.
+// A write cut short (a full disk) is taken back, so the file stays as it was.
+Result append(const QString &path, const QByteArray &bytes);
+
 // The message for a failed write: "Cannot create file %1" when the file
 // could not be made, "Unable to write to %1" when writing it failed.
 QString failureText(Result result, const QString &path);

@@ -9,6 +9,7 @@
 #include "DropDownList.h"
 #include "EventSounds.h"
 #include "HelpPanel.h"
+#include "HistorySaving.h"
 #include "IntervalTimer.h"
 #include "Judgement.h"
 #include "LanguageCode.h"
@@ -742,6 +743,7 @@ void TFCalculator::FormClose()
     leaveChronometerQuietly();
     if (context().recording.isChosen())
         m_dialogs.afterRecord->CancelBtnClick();
+    HistorySaving::save(context().history);
 }
 
 // The next showing starts stopped and in written mode, with the counters

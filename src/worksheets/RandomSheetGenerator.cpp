@@ -10,14 +10,15 @@ const QString Blank = u" "_s;
 const QString Answer = u" =  ____"_s;
 
 // A fresh index unlike the previous one whenever the list allows it.
-quint8 drawUnlike(quint8 &previous, qsizetype count)
+template<typename Index>
+Index drawUnlike(Index &previous, qsizetype count)
 {
     int index = Random::below(int(count));
     if (count >= 2) {
         while (index == previous)
             index = Random::below(int(count));
     }
-    previous = quint8(index);
+    previous = Index(index);
     return previous;
 }
 
@@ -28,18 +29,33 @@ QString RandomSheetGenerator::divisionSign(const QString &languageCode)
     return languageCode == u"fr" ? u":"_s : QString(QChar(0x00F7));
 }
 
-RandomSheetGenerator::Sheet RandomSheetGenerator::make(const RandomSheetRequest &request)
+template<typename Next>
+RandomSheetGenerator::Sheet RandomSheetGenerator::layOut(Next next)
 {
-    m_dividing = false;
     Sheet sheet;
     for (QStringList &column : sheet) {
         for (int i = 0; i < OperationsPerColumn; ++i) {
-            column << nextOperation(request) << Blank;
+            column << next() << Blank;
             if (i == OperationsPerColumn / 2 - 1)
                 column << Blank << Blank;
         }
     }
     return sheet;
+}
+
+RandomSheetGenerator::Sheet RandomSheetGenerator::make(const RandomSheetRequest &request)
+{
+    m_dividing = false;
+    return layOut([&] { return nextOperation(request); });
+}
+
+RandomSheetGenerator::Sheet RandomSheetGenerator::make(const QList<Fact> &facts, const QString &languageCode)
+{
+    const QChar sign = divisionSign(languageCode).front();
+    return layOut([&] {
+        const Fact fact = facts.value(drawUnlike(m_previousFact, facts.size()));
+        return fact.text(sign) + Answer;
+    });
 }
 
 QString RandomSheetGenerator::nextOperation(const RandomSheetRequest &request)

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "Fact.h"
 #include "OperatorKind.h"
+
+#include <QList>
 
 #include <QString>
 #include <QStringList>
@@ -33,14 +36,20 @@ public:
     // Each column: 12 operations, three blank lines, 12 more; every operation
     // is followed by a line holding a single space.
     Sheet make(const RandomSheetRequest &request);
+    // The same columns drawn from these facts, each as the fact stands (a
+    // division stays one), never the same fact twice in a row.
+    Sheet make(const QList<Fact> &facts, const QString &languageCode);
 
     // ":" in French, "÷" in every other language.
     static QString divisionSign(const QString &languageCode);
 
 private:
+    template<typename Next>
+    static Sheet layOut(Next next);
     QString nextOperation(const RandomSheetRequest &request);
 
     quint8 m_previousMultiplicator = 0;
     quint8 m_previousTable = 0;
     bool m_dividing = false; // the current sign is the division sign
+    int m_previousFact = 0;
 };

@@ -2,6 +2,7 @@
 
 #include "ChoiceFile.h"
 #include "GradientSpec.h"
+#include "HistoryFile.h"
 #include "LanguageCode.h"
 #include "MultiplicatorRange.h"
 #include "OperatorList.h"
@@ -11,6 +12,7 @@
 #include "SettingsFile.h"
 #include "SheetCommandLine.h"
 #include "TextLines.h"
+#include "WeakFactSheet.h"
 #include "Worksheets.h"
 
 #include <QDir>
@@ -73,9 +75,15 @@ int run(const QString &appDir, const QStringList &arguments, QTextStream &out, Q
     const CaptionTexts texts = CaptionTexts::load(languageFile, u"PrintDlg"_s);
 
     RandomWorksheetRequest request;
-    if (command.sheet == WorksheetKind::Random) {
-        const QList<int> tables = command.tables.value_or(savedTables(appDir, err));
-        if (tables.isEmpty()) {
+    std::optional<QList<Fact>> weakFacts;
+    if (command.sheet == WorksheetKind::WeakFacts)
+        weakFacts = WeakFactSheet::facts(HistoryFile::read(appDir + u"sys/history.txt"_s).answers,
+                                         QDate::currentDate());
+    const bool drawsTables = command.sheet == WorksheetKind::Random
+                             || (command.sheet == WorksheetKind::WeakFacts && !weakFacts);
+    if (command.sheet == WorksheetKind::Random || command.sheet == WorksheetKind::WeakFacts) {
+        const QList<int> tables = command.tables.value_or(drawsTables ? savedTables(appDir, err) : QList<int>());
+        if (drawsTables && tables.isEmpty()) {
             err << u"numerillo: no tables are chosen: give them with --tables\n"_s << SheetCommandLine::usage();
             return BadArgument;
         }
@@ -100,6 +108,8 @@ int run(const QString &appDir, const QStringList &arguments, QTextStream &out, Q
     for (int copy = 0; copy < command.copies; ++copy) {
         if (command.sheet == WorksheetKind::Random)
             pages << worksheets.makeRandom(texts, request);
+        else if (command.sheet == WorksheetKind::WeakFacts)
+            pages << worksheets.makeWeak(texts, request, weakFacts);
         else
             pages << worksheets.makeFixed(command.sheet, texts);
         worksheets.emptyColumns();

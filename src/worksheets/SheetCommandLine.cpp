@@ -15,7 +15,7 @@ const QStringList &optionNames()
     return names;
 }
 
-const QStringList Sheets = {u"random"_s, u"without"_s, u"with"_s, u"grid"_s};
+const QStringList Sheets = {u"random"_s, u"without"_s, u"with"_s, u"grid"_s, u"weak"_s};
 const QStringList Operators = {u"multiply"_s, u"divide"_s, u"alternate"_s, u"random"_s};
 const QStringList Languages = {u"en"_s, u"fr"_s, u"nl"_s, u"de"_s, u"it"_s, u"es"_s, u"New"_s};
 
@@ -56,10 +56,11 @@ bool isRequested(const QStringList &arguments)
 
 QString usage()
 {
-    return u"usage: numerillo --pdf FILE --sheet random|without|with|grid [--tables 2,5,7]\n"
+    return u"usage: numerillo --pdf FILE --sheet random|without|with|grid|weak [--tables 2,5,7]\n"
            "                 [--operator multiply|divide|alternate|random] [--crossed] [--from N]\n"
            "                 [--language en|fr|nl|de|it|es|New] [--copies N]\n"
            "Writes worksheets to the PDF file FILE, one per page, and opens no window.\n"
+           "  --sheet     weak is a random sheet of the weak facts of sys/history.txt\n"
            "  --tables    the tables of the random sheet, 1 to 12 (default: the saved choice)\n"
            "  --operator  the operations of the random sheet (default: the saved operator)\n"
            "  --crossed   now and then writes the table first in a multiplication\n"
@@ -89,7 +90,7 @@ Parsed parse(const QStringList &arguments)
         return {std::nullopt, u"--pdf FILE is required"_s};
     const qsizetype sheet = Sheets.indexOf(parser.value(u"sheet"_s));
     if (sheet < 0)
-        return {std::nullopt, u"--sheet must be random, without, with or grid"_s};
+        return {std::nullopt, u"--sheet must be random, without, with, grid or weak"_s};
     command.sheet = WorksheetKind(sheet);
     if (parser.isSet(u"tables"_s)) {
         command.tables = tableList(parser.value(u"tables"_s));

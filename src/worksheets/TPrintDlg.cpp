@@ -6,6 +6,7 @@
 #include "OperatorList.h"
 #include "ProfileFile.h"
 #include "SettingsFile.h"
+#include "WeakFactSheet.h"
 #include "WorksheetOutput.h"
 
 #include <QComboBox>
@@ -136,16 +137,7 @@ void TPrintDlg::selectOperator()
 void TPrintDlg::OKBtnClick()
 {
     if (RadioButton3->isChecked()) {
-        const AppContext &ctx = context();
-        RandomWorksheetRequest request;
-        request.draw.tables = ctx.LBChoice;
-        request.draw.multiplicators = ctx.LBRange;
-        request.draw.operation = OperatorKinds::fromIndex(OperBox->currentIndex()).value_or(OperatorKind::Multiply);
-        request.draw.crossed = ctx.settings.Inversion;
-        request.draw.languageCode = ctx.LanguageCode;
-        request.operatorName = OperBox->currentText();
-        request.smallestMultiplicator = ctx.settings.Range;
-        produce(m_worksheets.makeRandom(texts(), request), true);
+        produce(m_worksheets.makeRandom(texts(), randomRequest()), true);
         m_worksheets.emptyColumns();
     } else if (RadioButton2->isChecked()) {
         produce(m_worksheets.makeFixed(WorksheetKind::WithoutAnswers, texts()), false);
@@ -155,6 +147,31 @@ void TPrintDlg::OKBtnClick()
         produce(m_worksheets.makeFixed(WorksheetKind::Grid, texts()), false);
     }
     accept();
+}
+
+RandomWorksheetRequest TPrintDlg::randomRequest() const
+{
+    const AppContext &ctx = context();
+    RandomWorksheetRequest request;
+    request.draw.tables = ctx.LBChoice;
+    request.draw.multiplicators = ctx.LBRange;
+    request.draw.operation = OperatorKinds::fromIndex(OperBox->currentIndex()).value_or(OperatorKind::Multiply);
+    request.draw.crossed = ctx.settings.Inversion;
+    request.draw.languageCode = ctx.LanguageCode;
+    request.operatorName = OperBox->currentText();
+    request.smallestMultiplicator = ctx.settings.Range;
+    return request;
+}
+
+// The operator of the fallback sheet follows the dialog's rule.
+void TPrintDlg::previewWeakFactsSheet()
+{
+    loadOperators();
+    selectOperator();
+    AppContext &ctx = context();
+    const auto facts = WeakFactSheet::facts(ctx.history.answers(), QDate::currentDate());
+    WorksheetOutput(texts()).preview(m_worksheets.makeWeak(texts(), randomRequest(), facts), true);
+    m_worksheets.emptyColumns();
 }
 
 void TPrintDlg::produce(const ReportPage &page, bool modalPreview)

@@ -26,12 +26,16 @@ public:
 
     void OKBtnClick();
 
+    // A random sheet of the weak facts of the history, on screen.
+    void previewWeakFactsSheet();
+
 protected:
     void FormShow() override;
 
 private:
     void loadOperators();
     void selectOperator();
+    RandomWorksheetRequest randomRequest() const;
     void produce(const ReportPage &page, bool modalPreview);
 
     QRadioButton *RadioButton3;

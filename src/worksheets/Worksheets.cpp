@@ -38,6 +38,26 @@ const ReportPage &Worksheets::makeRandom(const CaptionTexts &texts, const Random
     return m_random;
 }
 
+const ReportPage &Worksheets::makeWeak(const CaptionTexts &texts, const RandomWorksheetRequest &fallback,
+                                       const std::optional<QList<Fact>> &facts)
+{
+    if (!facts) {
+        makeRandom(texts, fallback);
+        m_random.setText(u"QRRandomTitle"_s, texts.text(u"vQRWeakSheetTitle"_s));
+        m_random.setText(u"QRRandomComment"_s, texts.text(u"vQRWeakFallback"_s) + u' '
+                                                   + fallback.draw.tables.join(u", "_s) + u" *"_s);
+        return m_random;
+    }
+    presetTexts(texts);
+    m_random.setColumns(m_generator.make(*facts, fallback.draw.languageCode));
+    m_random.setText(u"QRRandomTitle"_s, texts.text(u"vQRWeakSheetTitle"_s));
+    m_random.setText(u"QRRandomComment"_s, texts.text(u"vQRWeakSheetComment"_s));
+    // The options of the random sheet do not shape this one.
+    for (const QString &option : {u"QROptions"_s, u"QROptionCrossed"_s, u"QROptionMultiplier"_s, u"QRLabel2"_s})
+        m_random.setText(option, QString());
+    return m_random;
+}
+
 const ReportPage &Worksheets::makeFixed(WorksheetKind kind, const CaptionTexts &texts)
 {
     presetTexts(texts);
@@ -53,6 +73,7 @@ const ReportPage &Worksheets::page(WorksheetKind kind) const
 {
     switch (kind) {
     case WorksheetKind::Random:
+    case WorksheetKind::WeakFacts:
         return m_random;
     case WorksheetKind::WithoutAnswers:
         return m_without;

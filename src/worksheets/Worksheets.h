@@ -7,7 +7,9 @@
 #include "TRPrintGrid.h"
 #include "TRPrintRandom.h"
 
-enum class WorksheetKind { Random, WithoutAnswers, WithAnswers, Grid };
+#include <optional>
+
+enum class WorksheetKind { Random, WithoutAnswers, WithAnswers, Grid, WeakFacts };
 
 // Everything the random worksheet is made from.
 struct RandomWorksheetRequest
@@ -27,6 +29,10 @@ public:
 
     // A freshly drawn random worksheet with its header.
     const ReportPage &makeRandom(const CaptionTexts &texts, const RandomWorksheetRequest &request);
+    // The random worksheet drawn from the weak facts with their families; with
+    // no facts, from the request's tables, and the sheet says so.
+    const ReportPage &makeWeak(const CaptionTexts &texts, const RandomWorksheetRequest &fallback,
+                               const std::optional<QList<Fact>> &facts);
     // One of the three fixed pages with its texts.
     const ReportPage &makeFixed(WorksheetKind kind, const CaptionTexts &texts);
 

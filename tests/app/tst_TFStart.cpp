@@ -11,13 +11,16 @@
 #include "WindowSet.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -32,7 +35,7 @@ QByteArray languageFile(const QString &word)
 {
     return Cp1252::encode(u"[FStart]\r\nvOne="_s + word + u" 1\r\nvCaptionGroupBox="_s + word
                           + u" tables\r\nvQuitBtn="_s + word + u" quit\r\nvMenuFilesCaption="_s + word
-                          + u" file\r\n"
+                          + u" file\r\nvMenuProgressCaption="_s + word + u" progress\r\n"
                             "[FSwap]\r\nvFSWapCaption="_s + word + u" expert\r\n"_s);
 }
 
@@ -122,6 +125,7 @@ private slots:
     void switchesLanguageAtOnce();
     void switchedLanguageIsWrittenOnlyAtQuit();
     void quitBeforeTheDrillWindowKeepsTheStoredOperator();
+    void fileMenuAsksForProgress();
     void smallestMultiplicatorTakesEffect();
 };
 
@@ -494,6 +498,26 @@ void tst_TFStart::switchedLanguageIsWrittenOnlyAtQuit()
     QCOMPARE(program.settings().readString(u"GLOBAL"_s, u"Language"_s), u"en"_s);
     program.start_window()->BitBtn1Click();
     QCOMPARE(program.settings().readString(u"GLOBAL"_s, u"Language"_s), u"fr"_s);
+}
+
+void tst_TFStart::fileMenuAsksForProgress()
+{
+    Program program("[GLOBAL]\r\nLanguage=en\r\n");
+    QVERIFY(program.start());
+    auto *progress = program.control<QAction>(u"Progress1"_s);
+    QVERIFY(progress);
+    QCOMPARE(progress->text(), u"English progress"_s);
+    QVERIFY(program.control<QMenu>(u"FileMenu"_s)->actions().contains(progress));
+    QSignalSpy requested(program.start_window(), &TFStart::progressRequested);
+    // The progress window it opens is closed at once.
+    QTimer::singleShot(0, [] {
+        if (QWidget *opened = QApplication::activeModalWidget())
+            opened->close();
+    });
+    progress->trigger();
+    QCOMPARE(requested.size(), 1);
+    program.control<QAction>(u"Fr"_s)->trigger();
+    QCOMPARE(progress->text(), u"Fran\u00e7ais progress"_s);
 }
 
 // The pupil's smallest multiplicator survives the start window's activation,

@@ -55,7 +55,8 @@ const QList<AcceleratorGroup> &acceleratorGroups()
           {u"FStart"_s, u"vPrintCalcBtn"_s}, {u"FStart"_s, u"vQuitBtn"_s},
           {u"FStart"_s, u"vMenuFilesCaption"_s}, {u"FStart"_s, u"vMenuLangCaption"_s},
           {u"FStart"_s, u"vMenuAboutCaption"_s}, {u"FCalculator"_s, u"vHelpCloseBtn"_s}}},
-        {"file menu", {{u"FStart"_s, u"vMenuQuitCaption"_s}}},
+        {"file menu",
+         {{u"FStart"_s, u"vMenuProgressCaption"_s}, {u"FStart"_s, u"vMenuQuitCaption"_s}}},
         {"help menu",
          {{u"FStart"_s, u"vMenuAboutIndexcaption"_s}, {u"FStart"_s, u"vMenuAbout1Caption"_s}}},
         {"drill window",
@@ -86,6 +87,9 @@ const QList<AcceleratorGroup> &acceleratorGroups()
         {"background",
          {{u"MakeBackGround"_s, u"vTopColBtn"_s}, {u"MakeBackGround"_s, u"vMidColBtn"_s},
           {u"MakeBackGround"_s, u"vEndColBtn"_s}}},
+        {"progress",
+         {{u"FProgress"_s, u"vDrillWeakBtn"_s}, {u"FProgress"_s, u"vWeakSheetBtn"_s},
+          {u"FProgress"_s, u"vCloseBtn"_s}}},
     };
     return groups;
 }

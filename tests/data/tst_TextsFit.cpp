@@ -193,7 +193,7 @@ void tst_TextsFit::everyWindow()
             ++windows;
         }
     }
-    QCOMPARE(windows, 12);
+    QCOMPARE(windows, 13);
     QVERIFY2(found.isEmpty(), qPrintable(found.join(u'\n')));
 }
 

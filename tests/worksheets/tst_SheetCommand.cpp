@@ -1,6 +1,7 @@
 #include "AppDirFixture.h"
 #include "Cp1252.h"
 
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -18,7 +19,8 @@ const QByteArray English = Cp1252::encode(
     u"[PrintDlg]\r\nvQRRandSheetTitle=Random sums\r\nvQRRandSheetComment=Tables:\r\n"
     "vQROptions=Options\r\nvQRRandSheetCrossed=Swapped\r\nvQRRandSheetNotCrossed=Kept\r\n"
     "vQRRandSheetMult=From\r\nvQROtherSheetTitle=All tables\r\nvQROtherSheetComment=Fill them in\r\n"
-    "vQRDateString=Printed on\r\nvQRPrintGridCaption=The grid\r\n"_s);
+    "vQRDateString=Printed on\r\nvQRPrintGridCaption=The grid\r\nvQRWeakSheetTitle=Weak facts\r\n"
+    "vQRWeakSheetComment=Yours to practise\r\nvQRWeakFallback=Too few weak facts, so:\r\n"_s);
 const QByteArray French = Cp1252::encode(
     u"[PrintDlg]\r\nvQRRandSheetTitle=Calculs au hasard\r\nvQRRandSheetComment=Tables :\r\n"
     "vQRDateString=Imprim\u00e9 le\r\nvQRPrintGridCaption=La grille\r\n"_s);
@@ -98,6 +100,8 @@ private slots:
     void writesTheFixedSheets();
     void takesTheSavedChoicesAndChangesNoFile();
     void copiesAreFreshlyDrawn();
+    void writesTheWeakFactSheet_data();
+    void writesTheWeakFactSheet();
     void badArguments_data();
     void badArguments();
     void help();
@@ -145,6 +149,62 @@ void tst_SheetCommand::writesTheRandomSheet()
     QCOMPARE(lines.size(), 72);
     for (const QString &line : lines)
         QCOMPARE(line.section(u' ', 1, 1), sign);
+}
+
+// Each of 1 x 7 to 12 x 7 answered wrong once today: twelve weak facts.
+QByteArray weakSevens()
+{
+    QByteArray history = "date\ttime\ttable\tmultiplicator\tsign\tanswer\tverdict\tms\r\n";
+    const QByteArray today = QDate::currentDate().toString(u"yyyy-MM-dd"_s).toLatin1();
+    for (int multiplicator = 1; multiplicator <= 12; ++multiplicator)
+        history += today + "\t10:00:00\t7\t" + QByteArray::number(multiplicator) + "\tx\t1\twrong\t2000\r\n";
+    return history;
+}
+
+void tst_SheetCommand::writesTheWeakFactSheet_data()
+{
+    QTest::addColumn<QByteArray>("history");
+    QTest::addColumn<QStringList>("shows");
+    QTest::addColumn<QString>("absent");
+    QTest::newRow("twelve weak facts") << weakSevens() << QStringList{u"Weak facts"_s, u"Yours to practise"_s}
+                                       << u"Too few"_s;
+    QTest::newRow("no history") << QByteArray()
+                                << QStringList{u"Weak facts"_s, u"Too few weak facts, so: 4, 9 *"_s}
+                                << u"Yours to practise"_s;
+}
+
+// Drawn from the weak facts and their families (7 x 8 brings 8 x 7, 56 ÷ 7
+// and 56 ÷ 8), or from the saved tables when too few facts are weak; the
+// history is only read.
+void tst_SheetCommand::writesTheWeakFactSheet()
+{
+    QFETCH(QByteArray, history);
+    QFETCH(QStringList, shows);
+    QFETCH(QString, absent);
+    const Program program;
+    if (!history.isEmpty())
+        program.dir.write(u"sys/history.txt"_s, history);
+    const Run run = program.run({u"--pdf"_s, program.pdf(), u"--sheet"_s, u"weak"_s, u"--copies"_s, u"2"_s});
+    QCOMPARE(run.status, 0);
+    QCOMPARE(program.dir.read(u"sys/history.txt"_s), history);
+    const QStringList pages = pdfPages(program.pdf());
+    QCOMPARE(pages.size(), 2);
+    for (const QString &page : pages) {
+        for (const QString &text : shows)
+            QVERIFY2(page.contains(text), qPrintable(text));
+        QVERIFY(!page.contains(absent));
+        const QStringList lines = operations(page);
+        QCOMPARE(lines.size(), 72);
+        for (const QString &line : lines) {
+            const int first = line.section(u' ', 0, 0).toInt();
+            const int second = line.section(u' ', 2, 2).toInt();
+            const bool divides = line.section(u' ', 1, 1) != u"x"_s;
+            const QList<int> factors = divides ? QList<int>{second, first / second} : QList<int>{first, second};
+            const QList<int> wanted = history.isEmpty() ? QList<int>{4, 9} : QList<int>{7};
+            QVERIFY2(std::any_of(factors.begin(), factors.end(), [&](int f) { return wanted.contains(f); }),
+                     qPrintable(line));
+        }
+    }
 }
 
 void tst_SheetCommand::writesTheFixedSheets_data()
