@@ -1201,6 +1201,11 @@ LANGUAGES["es"] = {
     },
 }
 
+# The record dialog's count arrows say what the expert dialog's arrows say.
+for texts in LANGUAGES.values():
+    texts["RecordDlg"]["vUpHint"] = texts["FSwap"]["vUpHint"]
+    texts["RecordDlg"]["vDownHint"] = texts["FSwap"]["vDownHint"]
+
 # Operator names in the order multiply, divide, alternate, random. The English
 # and French lines are the ones the program itself writes when they are missing.
 OPERATORS = {

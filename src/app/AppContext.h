@@ -2,8 +2,8 @@
 
 #include "AppSettings.h"
 #include "DrillState.h"
-#include "Recording.h"
 #include "History.h"
+#include "Recording.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,6 +1,7 @@
 #include "TRecordDlg.h"
 
 #include "AppContext.h"
+#include "ControlNames.h"
 #include "DrillActions.h"
 #include "NamedChild.h"
 #include "TAfterRecordDlg.h"
@@ -57,6 +58,8 @@ void TRecordDlg::FormShow()
     m_choices[1]->setText(text(u"vNextErrRBCaption"_s));
     m_choices[2]->setText(text(u"vNoRecRBCaption"_s));
     Label3->setText(text(u"vInfoLbl"_s));
+    ControlNames::name(Edit1, text(u"vRecNextLbl"_s));
+    UpDown1->setButtonNames(text(u"vUpHint"_s), text(u"vDownHint"_s));
     const Recording &recording = context().recording;
     UpDown1->setValue(recording.count());
     QRadioButton *chosen = m_choices[int(recording.mode())];

@@ -55,7 +55,7 @@ const QList<SectionKeys> &table()
           u"vCancelCaptionBtn"_s, u"vEraseOperationsMsg"_s}},
         {u"RecordDlg"_s,
          {u"vRecordDlgCaption"_s, u"vNextOpRBCaption"_s, u"vNextErrRBCaption"_s,
-          u"vNoRecRBCaption"_s, u"vRecNextLbl"_s, u"vInfoLbl"_s}},
+          u"vNoRecRBCaption"_s, u"vRecNextLbl"_s, u"vInfoLbl"_s, u"vUpHint"_s, u"vDownHint"_s}},
         {u"PrintDlg"_s,
          {u"vPrintDlgCaption"_s, u"vRandomRBCaption"_s, u"vNoAnswerRBCaption"_s,
           u"vWithAnswerRBCaption"_s, u"vGridRBCaption"_s, u"vRadioGroup1Caption"_s,

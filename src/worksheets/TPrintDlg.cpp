@@ -1,6 +1,7 @@
 #include "TPrintDlg.h"
 
 #include "AppContext.h"
+#include "ControlNames.h"
 #include "Messages.h"
 #include "NamedChild.h"
 #include "OperatorList.h"
@@ -32,6 +33,7 @@ TPrintDlg::TPrintDlg(AppContext &context)
     , RadioButton2(makeNamed<QRadioButton>(this, u"RadioButton2"_s))
     , RadioButton1(makeNamed<QRadioButton>(this, u"RadioButton1"_s))
     , RadioButton4(makeNamed<QRadioButton>(this, u"RadioButton4"_s))
+    , GroupBox1(makeNamed<QGroupBox>(this, u"GroupBox1"_s))
     , RadioGroup1(makeNamed<QGroupBox>(this, u"RadioGroup1"_s))
     , RadioGroup1Items{makeNamed<QRadioButton>(this, u"RadioGroup1Item0"_s),
                        makeNamed<QRadioButton>(this, u"RadioGroup1Item1"_s)}
@@ -40,8 +42,7 @@ TPrintDlg::TPrintDlg(AppContext &context)
 {
     makeFixedDialog();
 
-    auto *sheets = makeNamed<QGroupBox>(this, u"GroupBox1"_s);
-    auto *sheetLayout = new QVBoxLayout(sheets);
+    auto *sheetLayout = new QVBoxLayout(GroupBox1);
     sheetLayout->addWidget(RadioButton3);
     auto *operatorRow = new QHBoxLayout;
     operatorRow->addSpacing(24);
@@ -71,7 +72,7 @@ TPrintDlg::TPrintDlg(AppContext &context)
     bottom->addLayout(buttons);
 
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(sheets);
+    layout->addWidget(GroupBox1);
     layout->addLayout(bottom);
 
     connect(OKBtn, &QPushButton::clicked, this, &TPrintDlg::OKBtnClick);
@@ -93,6 +94,9 @@ void TPrintDlg::FormShow()
     RadioButton2->setText(text(u"vNoAnswerRBCaption"_s));
     RadioButton1->setText(text(u"vWithAnswerRBCaption"_s));
     RadioButton4->setText(text(u"vGridRBCaption"_s));
+    // The choice of sheets has no title of its own: it answers the
+    // dialog's question.
+    ControlNames::name(GroupBox1, text(u"vPrintDlgCaption"_s));
     RadioGroup1->setTitle(text(u"vRadioGroup1Caption"_s));
     RadioGroup1Items[0]->setText(text(u"vRG1Item0Lbl"_s));
     RadioGroup1Items[1]->setText(text(u"vRG1Item1Lbl"_s));

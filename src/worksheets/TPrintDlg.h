@@ -43,6 +43,7 @@ private:
     QRadioButton *RadioButton2;
     QRadioButton *RadioButton1;
     QRadioButton *RadioButton4;
+    QGroupBox *GroupBox1;
     QGroupBox *RadioGroup1;
     std::array<QRadioButton *, 2> RadioGroup1Items;
     QPushButton *OKBtn;
