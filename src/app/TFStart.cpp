@@ -297,6 +297,11 @@ void TFStart::BitBtn4Click()
 
 void TFStart::BitBtn2Click()
 {
+    openDrill();
+}
+
+void TFStart::openDrill()
+{
     TFCalculator *drill = m_dialogs.drill;
     if (!drill)
         return;

@@ -62,6 +62,10 @@ public:
     // The multiplicators that operations may use: from the smallest one to 12.
     void setSmallestMultiplicator(int smallest);
 
+    // The start button's steps: the start sound, then the drill in this
+    // window's place until it closes.
+    void openDrill();
+
     void BitBtn1Click();
     void BitBtn2Click();
     void BitBtn3Click();

@@ -120,11 +120,17 @@ void WindowSet::connectWindows()
         connectSoundOptions();
 }
 
-// The progress window opens from the start window's File menu; its weak-fact
-// worksheet is the print dialog's.
+// The progress window opens from the start window's File menu; the drill of
+// its weak facts is a review in the drill window, opened as the start button
+// opens it; its weak-fact worksheet is the print dialog's.
 void WindowSet::connectProgressWindow()
 {
     QObject::connect(FStart, &TFStart::progressRequested, FProgress, &TFProgress::exec);
+    if (FCalculator) {
+        QObject::connect(FProgress, &TFProgress::drillWeakFactsRequested, FCalculator,
+                         &TFCalculator::reviewOperations);
+        QObject::connect(FProgress, &TFProgress::drillWeakFactsRequested, FStart, &TFStart::openDrill);
+    }
     if (PrintDlg)
         QObject::connect(FProgress, &TFProgress::weakSheetRequested, PrintDlg, &TPrintDlg::previewWeakFactsSheet);
 }

@@ -44,3 +44,15 @@ bool JudgementOutcome::isError() const
 {
     return m_kind != Right && m_kind != LateRight;
 }
+
+Verdict JudgementOutcome::verdict() const
+{
+    switch (m_kind) {
+    case Right: return Verdict::Right;
+    case Wrong: return Verdict::Wrong;
+    case LateRight: return Verdict::LateRight;
+    case LateWrong: return Verdict::LateWrong;
+    case TimeUp: break;
+    }
+    return Verdict::TimeUp;
+}

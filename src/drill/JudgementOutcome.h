@@ -1,6 +1,7 @@
 #pragma once
 
 #include "SoundEvent.h"
+#include "Verdict.h"
 
 #include <QString>
 
@@ -29,6 +30,9 @@ public:
 
     // Whether the judgement counts an error (and is shown in red).
     bool isError() const;
+
+    // The verdict the history of answers keeps for this judgement.
+    Verdict verdict() const;
 
     constexpr Kind kind() const { return m_kind; }
     constexpr bool operator==(const JudgementOutcome &) const = default;

@@ -73,6 +73,13 @@ void Recording::startReview()
     m_state.OperationCount = 0;
 }
 
+void Recording::startReview(const QStringList &lines)
+{
+    m_lines = lines;
+    m_state.RecordedCount = 0;
+    startReview();
+}
+
 void Recording::erase()
 {
     m_lines.clear();

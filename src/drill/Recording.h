@@ -55,6 +55,9 @@ public:
     // The review button: Off chosen without starting afresh, the review
     // running, the operation count at 0 so the first recorded one is 1.
     void startReview();
+    // The review of operations from elsewhere (the weak facts of the history
+    // of answers): they become the record list, as if just recorded.
+    void startReview(const QStringList &lines);
 
     // The erase button: no lines, nothing counted, Off chosen, no review.
     void erase();

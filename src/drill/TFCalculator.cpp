@@ -1,5 +1,6 @@
 #include "TFCalculator.h"
 
+#include "Answer.h"
 #include "AppContext.h"
 #include "Artwork.h"
 #include "ColorValue.h"
@@ -45,6 +46,9 @@
 #include <QSpinBox>
 #include <QTimer>
 #include <QToolButton>
+
+#include <algorithm>
+#include <limits>
 
 using namespace Qt::StringLiterals;
 
@@ -344,8 +348,18 @@ void TFCalculator::FormActivate()
     }
     ui.F1->setText(drill.FirstText);
     ui.F2->setText(drill.SecondText);
+    m_questionShown.start();
     if (!drill.MentalMode)
         ui.Ans->setFocus();
+}
+
+// The drill's one report to the history of answers: the question on screen,
+// the answer as typed and the time since the question was shown.
+void TFCalculator::reportAnswer(Verdict verdict, const QString &given)
+{
+    const qint64 elapsed = std::min<qint64>(m_questionShown.elapsed(), std::numeric_limits<int>::max());
+    if (const auto answer = Answer::judged(context().drill, given, verdict, int(elapsed)))
+        context().history.add(*answer);
 }
 
 // Enter can't judge an empty answer.
@@ -376,6 +390,7 @@ void TFCalculator::BitBtn2Click()
 {
     AppContext &ctx = context();
     const JudgementOutcome outcome = JudgementOutcome::ofAnswer(ui.Ans->text(), ctx.drill.Expected);
+    reportAnswer(outcome.verdict(), ui.Ans->text());
     ShowCalcString(outcome.event(), text(outcome.commentKey()));
     ui.Label11->show();
     ui.Label8->setText(QString::number(ctx.drill.OperationCount));
@@ -451,6 +466,20 @@ void TFCalculator::showVerdict()
     ui.Image7->setVisible(m_resultColour == Green || m_resultColour == Red);
     ui.Image7->setPixmap(right ? m_rightMark : m_wrongMark);
     ControlNames::namePicture(ui.Image7, text(right ? u"vVerdictRightImg"_s : u"vVerdictWrongImg"_s));
+}
+
+// The review starts as the after-record dialog's review button starts it:
+// fresh counters, then the first operation at the next question. A review
+// left unfinished gives way, its question on screen too.
+void TFCalculator::reviewOperations(const QStringList &lines)
+{
+    Recording &recording = context().recording;
+    recording.erase();
+    m_recordedOpen = false;
+    stopChronometer();
+    BitBtn3Click();
+    recording.startReview(lines);
+    setRecordCaption(recording.caption());
 }
 
 void TFCalculator::BitBtn3Click()
@@ -650,6 +679,7 @@ void TFCalculator::Timer1Timer()
     }
     AppContext &ctx = context();
     const JudgementOutcome outcome = JudgementOutcome::ofLateAnswer(ui.Ans->text(), ctx.drill.Expected);
+    reportAnswer(outcome.verdict(), ui.Ans->text());
     ctx.recording.countJudgement(outcome);
     ShowCalcString(outcome.event(), text(outcome.commentKey()));
     ui.Label8->setText(QString::number(ctx.drill.OperationCount));
@@ -668,6 +698,7 @@ void TFCalculator::revealAnswer()
     if (gaugeChosen())
         ui.Gauge1->show();
     m_timers->revealAnswer(gaugeChosen());
+    reportAnswer(Verdict::Revealed, QString());
     ui.Ans->setText(QString::number(ctx.drill.Expected));
     m_questionOpen = false;
     if (ctx.settings.Bouton != 0)

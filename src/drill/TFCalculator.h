@@ -6,8 +6,11 @@
 #include "JudgementOutcome.h"
 #include "SoundEvent.h"
 #include "TFCalculatorUi.h"
+#include "Verdict.h"
 
+#include <QElapsedTimer>
 #include <QIcon>
+#include <QStringList>
 
 class DrillTimers;
 class EventSounds;
@@ -66,6 +69,10 @@ public:
     // Without an audio device the sound options can't be opened.
     void setSoundButtonEnabled(bool enabled);
 
+    // Operations from elsewhere (the weak facts of the history) are reviewed
+    // as recorded ones are, from the next showing of the window.
+    void reviewOperations(const QStringList &lines);
+
     // Poses the next question.
     void FormActivate();
 
@@ -117,7 +124,7 @@ private:
     bool chronometerOn() const;
     bool gaugeChosen() const;
     bool mentalChosen() const;
-    void judge(JudgementOutcome outcome);
+    void reportAnswer(Verdict verdict, const QString &given);
     void revealAnswer();
     void completeRecording();
     void showErrorCount(bool shown);
@@ -152,4 +159,6 @@ private:
     // The question on screen is a recorded one, not judged yet.
     bool m_recordedOpen = false;
     bool m_texturesLoaded = false;
+    // Runs from the showing of the question on screen.
+    QElapsedTimer m_questionShown;
 };

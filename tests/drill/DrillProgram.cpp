@@ -3,6 +3,7 @@
 #include "DrillTimers.h"
 #include "IntervalTimer.h"
 #include "TFCalculator.h"
+#include "TFStart.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -33,7 +34,7 @@ QByteArray languageFile(const QString &division)
 
 } // namespace
 
-DrillProgram::DrillProgram(const QByteArray &extraSettings, const QString &language)
+DrillProgram::DrillProgram(const QByteArray &extraSettings, const QString &language, Shown shown)
 {
     // The first of two equal keys counts.
     dir.write(u"sys/multable.ini"_s, extraSettings + "[GLOBAL]\r\nLanguage=" + language.toLatin1()
@@ -45,13 +46,26 @@ DrillProgram::DrillProgram(const QByteArray &extraSettings, const QString &langu
     dir.write(u"sys/fr.lng"_s, languageFile(u"fr"_s));
     dir.write(u"sys/frOpSel.txt"_s, "Multiplier\r\nDiviser\r\nAlterner\r\nHasard\r\n");
     windows = std::make_unique<WindowSet>(dir.path());
+    if (shown == Shown::StartWindow) {
+        if (!windows->create(WindowSet::DrillWindow | WindowSet::ProgressWindow))
+            qFatal("The program did not start");
+        drill = windows->FCalculator;
+        windows->FStart->showAndActivate();
+        activate(windows->FStart);
+        return;
+    }
     if (!windows->create(WindowSet::DrillWindow))
         qFatal("The program did not start");
     drill = windows->FCalculator;
     drill->show();
-    drill->activateWindow();
-    if (!QTest::qWaitForWindowActive(drill))
-        qFatal("The drill window did not become active");
+    activate(drill);
+}
+
+void DrillProgram::activate(QWidget *window)
+{
+    window->activateWindow();
+    if (!QTest::qWaitForWindowActive(window))
+        qFatal("The window did not become active");
 }
 
 IntervalTimer *DrillProgram::timer(const QString &name) const
@@ -84,11 +98,8 @@ void DrillProgram::keys(Qt::Key key, Qt::KeyboardModifiers modifiers, int times)
         QWidget *window = QApplication::activeModalWidget();
         if (!window)
             window = drill;
-        if (!window->isActiveWindow()) {
-            window->activateWindow();
-            if (!QTest::qWaitForWindowActive(window))
-                qFatal("The window did not become active");
-        }
+        if (!window->isActiveWindow())
+            activate(window);
         QTest::keyClick(window->windowHandle(), key, modifiers);
     }
 }
@@ -117,9 +128,7 @@ void DrillProgram::whenModal(const std::function<void(QWidget *dialog)> &inside,
             whenModal(inside, triesLeft - 1);
             return;
         }
-        dialog->activateWindow();
-        if (!QTest::qWaitForWindowActive(dialog))
-            qFatal("The dialog did not become active");
+        activate(dialog);
         inside(dialog);
     });
 }

@@ -14,15 +14,20 @@
 class DrillTimers;
 class IntervalTimer;
 class TFCalculator;
+class QWidget;
 
 // A program folder with English and French drill and record texts, tables 3
 // and 7, multiplicator 1 and up, think time 3 s, gauge shown, sound off; the
-// drill window with its record dialogs, shown as the start window shows it.
+// drill window with its record dialogs, shown as the start window shows it,
+// or the start window with the drill and progress windows behind it.
 class DrillProgram
 {
 public:
+    enum class Shown { Drill, StartWindow };
+
     // extraSettings: more lines for the settings file, with their sections.
-    explicit DrillProgram(const QByteArray &extraSettings = {}, const QString &language = QStringLiteral("en"));
+    explicit DrillProgram(const QByteArray &extraSettings = {}, const QString &language = QStringLiteral("en"),
+                          Shown shown = Shown::Drill);
 
     template<typename Control>
     Control *find(const QString &name) const { return control<Control>(drill, name); }
@@ -46,6 +51,9 @@ public:
 
     // Runs inside once the next modal dialog is open, from within its loop.
     static void whenModal(const std::function<void(QWidget *dialog)> &inside, int triesLeft = 100);
+
+    // Activates the window and waits until it is active.
+    static void activate(QWidget *window);
 
     AppDirFixture dir;
     MessageRecorder messages;
