@@ -85,6 +85,11 @@ void DrillProgram::answer(const QString &typed) const
     QTest::keyClick(box, Qt::Key_Return);
 }
 
+QString DrillProgram::recordCaption() const
+{
+    return find<QLabel>(u"BitBtn7Caption"_s)->text();
+}
+
 QString DrillProgram::questionLine() const
 {
     return find<QLabel>(u"F1"_s)->text() + find<QLabel>(u"Label2"_s)->text() + find<QLabel>(u"F2"_s)->text();

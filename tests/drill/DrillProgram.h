@@ -40,6 +40,8 @@ public:
 
     // Types the answer and presses Enter on the keyboard.
     void answer(const QString &typed) const;
+    // The small caption under the record button: "Rec", "Playing" or nothing.
+    QString recordCaption() const;
     // The question on screen as it would be recorded.
     QString questionLine() const;
     // Keys sent to the widget that has the keyboard focus.

@@ -42,11 +42,6 @@ QStringList answerQuestions(const DrillProgram &program, int count, bool right)
     return shown;
 }
 
-QString recordCaption(const DrillProgram &program)
-{
-    return program.find<QLabel>(u"BitBtn7Caption"_s)->text();
-}
-
 } // namespace
 
 // The record button, the record and after-record dialogs and the review, as
@@ -73,7 +68,7 @@ void tst_RecordingWindows::nextTenErrorsReviewedInOrder()
 {
     DrillProgram program;
     record(program, NextErrors);
-    QCOMPARE(recordCaption(program), u"Rec"_s);
+    QCOMPARE(program.recordCaption(), u"Rec"_s);
     answerQuestions(program, 3, true);
     QVERIFY(program.recording().RecordList().isEmpty());
     const QStringList wrong = answerQuestions(program, 9, false);
@@ -87,7 +82,7 @@ void tst_RecordingWindows::nextTenErrorsReviewedInOrder()
     const QStringList tenth = answerQuestions(program, 1, false);
     QCOMPARE(offered, wrong + tenth);
 
-    QCOMPARE(recordCaption(program), u"Playing"_s);
+    QCOMPARE(program.recordCaption(), u"Playing"_s);
     QVERIFY(program.state().Replaying);
     QCOMPARE(program.state().OperationCount, 1);
     QCOMPARE(program.state().ErrorCount, 0);
@@ -98,7 +93,7 @@ void tst_RecordingWindows::nextTenErrorsReviewedInOrder()
     // questions again.
     QCOMPARE(program.messages.messages, QStringList{u"Erased."_s});
     QVERIFY(!program.state().Replaying);
-    QCOMPARE(recordCaption(program), QString());
+    QCOMPARE(program.recordCaption(), QString());
     QCOMPARE(program.state().OperationCount, 1);
     QCOMPARE(program.find<QLabel>(u"Label8"_s)->text(), u"0"_s);
     QVERIFY(program.recording().RecordList().isEmpty());
@@ -193,7 +188,7 @@ void tst_RecordingWindows::unansweredQuestionCompletesTheRecording()
     QCOMPARE(program.messages.messages, QStringList{u"Erased."_s});
     QVERIFY(program.find<QFrame>(u"Panel7"_s)->isHidden());
     QVERIFY(!program.timer(u"Timer1"_s)->isEnabled());
-    QCOMPARE(recordCaption(program), QString());
+    QCOMPARE(program.recordCaption(), QString());
     QCOMPARE(program.state().OperationCount, 1);
 }
 
@@ -263,13 +258,13 @@ void tst_RecordingWindows::leavingTheDrill()
     if (!reviewing) {
         QCOMPARE(program.messages.messages, QStringList{u"Erased."_s});
         QVERIFY(!program.recording().isChosen());
-        QCOMPARE(recordCaption(program), QString());
+        QCOMPARE(program.recordCaption(), QString());
         return;
     }
     QVERIFY(program.messages.messages.isEmpty());
     program.drill->show();
     QCoreApplication::processEvents();
-    QCOMPARE(recordCaption(program), u"Playing"_s);
+    QCOMPARE(program.recordCaption(), u"Playing"_s);
     QVERIFY(program.state().Replaying);
     // The recorded operation left unanswered comes again.
     QCOMPARE(program.questionLine(), recorded.at(3));

@@ -4,7 +4,6 @@
 #include "TFStart.h"
 
 #include <QAction>
-#include <QLabel>
 #include <QPushButton>
 #include <QtTest>
 
@@ -37,11 +36,6 @@ const QByteArray WeakHistory = "date\ttime\ttable\tmultiplicator\tsign\tanswer\t
                            + wrong(9, 9, 2) + wrong(7, 8, 3) + wrong(11, 12, 4) + wrong(6, 3, 5);
 const int HistoryAnswers = 10;
 
-QString recordCaption(const DrillProgram &program)
-{
-    return program.find<QLabel>(u"BitBtn7Caption"_s)->text();
-}
-
 } // namespace
 
 // "Drill my weak facts" in the progress window, through to the end of the
@@ -69,7 +63,7 @@ void tst_WeakFactDrill::theWeakFactsAreReviewedWithTheirFamilies()
         DrillProgram::whenModal([&](QWidget *drill) {
             QCOMPARE(drill, program.drill);
             startHidden = !start->isVisible();
-            caption = recordCaption(program);
+            caption = program.recordCaption();
             while (program.state().Replaying && posed.size() <= 20) {
                 posed << program.questionLine();
                 program.typeDigits(program.expected());
@@ -95,7 +89,7 @@ void tst_WeakFactDrill::theWeakFactsAreReviewedWithTheirFamilies()
     // Its end: the usual message, then generated questions of the ticked tables.
     QCOMPARE(program.messages.messages, QStringList{u"Erased."_s});
     QVERIFY(!program.state().Replaying);
-    QCOMPARE(recordCaption(program), QString());
+    QCOMPARE(program.recordCaption(), QString());
     QCOMPARE(program.state().ErrorCount, 0);
 
     // Back in the start window, the review's answers in the history file.
