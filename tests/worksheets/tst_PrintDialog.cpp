@@ -3,10 +3,12 @@
 #include "FakePrintOutput.h"
 #include "MessageRecorder.h"
 #include "TFCalculator.h"
+#include "TFProgress.h"
 #include "TFStart.h"
 #include "TPrintDlg.h"
 #include "WindowSet.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -34,7 +36,9 @@ const QByteArray Texts = Cp1252::encode(
     "vQRRandSheetComment=Tables:\r\nvQROptions=Options\r\nvQRRandSheetCrossed=Swapped\r\n"
     "vQRRandSheetNotCrossed=Kept\r\nvQRRandSheetMult=From\r\nvQROtherSheetTitle=All tables\r\n"
     "vQROtherSheetComment=Fill them in\r\nvQRDateString=Printed on\r\nvQRPrintGridCaption=The grid\r\n"
-    "vNoPrinterMsg=No printer here.\r\nvPrintFailedMsg=Printer %s failed.\r\nvSavePdfBtn=Save PDF\r\n"_s);
+    "vNoPrinterMsg=No printer here.\r\nvPrintFailedMsg=Printer %s failed.\r\nvSavePdfBtn=Save PDF\r\n"
+    "vQRWeakSheetTitle=Weak facts\r\nvQRWeakSheetComment=Yours to practise\r\n"
+    "vQRWeakFallback=Too few weak facts, so:\r\n"_s);
 const QByteArray Operators = "Times\r\nShare\r\nBoth\r\nMixed\r\n";
 
 // A program folder with English texts and operators, and the program made
@@ -73,6 +77,19 @@ struct Program
         });
         QTest::mouseClick(windows->FStart->findChild<QPushButton *>(u"BitBtn5"_s), Qt::LeftButton);
     }
+    // Ticks the tables, opens the progress window from the start window's
+    // menu and presses its worksheet button.
+    void printWeakFacts(const QList<int> &tables)
+    {
+        for (int table : tables)
+            windows->FStart->findChild<QCheckBox *>(u"CheckBox%1"_s.arg(table))->setChecked(true);
+        TFProgress *progress = windows->FProgress;
+        QTimer::singleShot(0, progress, [progress] {
+            QTest::mouseClick(progress->findChild<QPushButton *>(u"WeakSheetBtn"_s), Qt::LeftButton);
+            progress->close();
+        });
+        windows->FStart->findChild<QAction *>(u"Progress1"_s)->trigger();
+    }
     void click(const QString &name) const { QTest::mouseClick(control<QAbstractButton>(name), Qt::LeftButton); }
     void choose(const QString &sheet, bool paper) const
     {
@@ -94,6 +111,38 @@ QStringList operationLines(const QStringList &texts)
         if (form.match(text).hasMatch())
             lines << text;
     return lines;
+}
+
+const QByteArray HistoryHeader = "date\ttime\ttable\tmultiplicator\tsign\tanswer\tverdict\tms\r\n";
+
+// Today's answers to table x multiplicator for each multiplicator, each with
+// `verdict`.
+QByteArray answers(int table, const QList<int> &multiplicators, const QByteArray &verdict)
+{
+    const QByteArray today = QDate::currentDate().toString(u"yyyy-MM-dd"_s).toLatin1();
+    QByteArray text;
+    for (int multiplicator : multiplicators)
+        text += today + "\t10:00:00\t" + QByteArray::number(table) + '\t' + QByteArray::number(multiplicator)
+                + "\tx\t1\t" + verdict + "\t1500\r\n";
+    return text;
+}
+
+QList<int> upTo(int last)
+{
+    QList<int> numbers;
+    for (int n = 1; n <= last; ++n)
+        numbers << n;
+    return numbers;
+}
+
+// The two factors of an operation line, whichever way it is written.
+std::pair<int, int> factors(const QString &line)
+{
+    const int first = line.section(u' ', 0, 0).toInt();
+    const int second = line.section(u' ', 2, 2).toInt();
+    if (line.section(u' ', 1, 1) == u"x"_s)
+        return {first, second};
+    return {first / second, second};
 }
 
 } // namespace
@@ -119,6 +168,8 @@ private slots:
     void cancelProducesNothing();
     void choicesStayForTheRun();
     void missingSectionLeavesTextsEmpty();
+    void weakFactSheetFromTheProgressWindow();
+    void weakFactSheetFallsBackToTheTickedTables();
 };
 
 void tst_PrintDialog::showsItsTexts()
@@ -378,6 +429,71 @@ void tst_PrintDialog::missingSectionLeavesTextsEmpty()
     QCOMPARE(program.output.outputs.size(), 1);
     QVERIFY(program.output.outputs[0].texts.contains(u"xxx"_s));
     QVERIFY(!program.output.outputs[0].texts.contains(u"The grid"_s));
+}
+
+// 7 x 1 to 7 x 12 answered wrong are twelve weak facts; 3 x 3 mastered is
+// not one. Every operation is one of the weak facts' families, and the
+// families show: swapped factors and both divisions.
+void tst_PrintDialog::weakFactSheetFromTheProgressWindow()
+{
+    Program program;
+    const QByteArray history = HistoryHeader + answers(7, upTo(12), "wrong") + answers(3, {3, 3, 3}, "right");
+    program.dir.write(u"sys/history.txt"_s, history);
+    QVERIFY(program.start());
+    program.printWeakFacts({4, 9});
+
+    QCOMPARE(program.output.outputs.size(), 1);
+    const FakePrintOutput::Output &shown = program.output.outputs[0];
+    QVERIFY(shown.preview);
+    QVERIFY(shown.modal);
+    QVERIFY(shown.texts.contains(u"Weak facts"_s));
+    QVERIFY(shown.texts.contains(u"Yours to practise"_s));
+    QVERIFY(!shown.texts.join(u'\n').contains(u"Too few"_s));
+    const QStringList lines = operationLines(shown.texts);
+    QCOMPARE(lines.size(), 72);
+    bool sevenFirst = false;
+    bool sevenSecond = false;
+    bool byTheTable = false;
+    bool byTheMultiplicator = false;
+    for (const QString &line : lines) {
+        const auto [first, second] = factors(line);
+        QVERIFY2(first == 7 || second == 7, qPrintable(line));
+        const bool divides = line.section(u' ', 1, 1) != u"x"_s;
+        sevenFirst = sevenFirst || (!divides && first == 7 && second != 7);
+        sevenSecond = sevenSecond || (!divides && first != 7 && second == 7);
+        byTheTable = byTheTable || (divides && second == 7 && first != 7);
+        byTheMultiplicator = byTheMultiplicator || (divides && second != 7);
+    }
+    QVERIFY(sevenFirst);
+    QVERIFY(sevenSecond);
+    QVERIFY(byTheTable);
+    QVERIFY(byTheMultiplicator);
+    QCOMPARE(program.dir.read(u"sys/history.txt"_s), history);
+    QVERIFY(program.recorder.messages.isEmpty());
+}
+
+// Eleven weak facts are too few: the sheet is drawn from the ticked tables
+// and says so.
+void tst_PrintDialog::weakFactSheetFallsBackToTheTickedTables()
+{
+    Program program;
+    program.dir.write(u"sys/history.txt"_s, HistoryHeader + answers(7, upTo(11), "wrong"));
+    QVERIFY(program.start());
+    program.printWeakFacts({4, 9});
+
+    QCOMPARE(program.output.outputs.size(), 1);
+    const FakePrintOutput::Output &shown = program.output.outputs[0];
+    QVERIFY(shown.preview);
+    QVERIFY(shown.texts.contains(u"Weak facts"_s));
+    QVERIFY(shown.texts.contains(u"Too few weak facts, so: 4, 9 *"_s));
+    QVERIFY(!shown.texts.contains(u"Yours to practise"_s));
+    const QStringList lines = operationLines(shown.texts);
+    QCOMPARE(lines.size(), 72);
+    for (const QString &line : lines) {
+        const auto [first, second] = factors(line);
+        QVERIFY2(first == 4 || first == 9 || second == 4 || second == 9, qPrintable(line));
+    }
+    QVERIFY(program.recorder.messages.isEmpty());
 }
 
 QTEST_MAIN(tst_PrintDialog)
