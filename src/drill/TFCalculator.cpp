@@ -5,7 +5,6 @@
 #include "Artwork.h"
 #include "ColorValue.h"
 #include "ControlNames.h"
-#include "DrillIcons.h"
 #include "DrillTimers.h"
 #include "DropDownList.h"
 #include "EventSounds.h"
@@ -54,9 +53,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const int Green = 32768;
-const int Red = 255;
-const int Grey = 8421504;
 const int SwitchOff = 1;
 const int SwitchOn = 2;
 
@@ -67,10 +63,9 @@ TFCalculator::TFCalculator(AppContext &context, EventSounds &sounds)
     , m_sounds(sounds)
     , m_soundOn(Artwork::loudspeaker(20, true))
     , m_soundOff(Artwork::loudspeaker(20, false))
-    , m_rightMark(DrillIcons::checkMark(22))
-    , m_wrongMark(DrillIcons::cross(22))
 {
     ui.setupUi(this);
+    m_verdict.emplace(ui.Label12, ui.Image7);
     m_timers = new DrillTimers(context.settings.Timer1, context.settings.Timer2, this);
     ui.Gauge1->setRange(0, m_timers->gaugeMaximum());
     connectControls();
@@ -85,7 +80,6 @@ TFCalculator::TFCalculator(AppContext &context, EventSounds &sounds)
     drill.Replaying = false;
     ui.Label8->setText(u"0"_s);
     ui.Label10->setText(u"0"_s);
-    setResultColour(Grey);
     showSoundPicture(context.settings.Bouton != 0);
 }
 
@@ -180,7 +174,7 @@ void TFCalculator::LoadCaptions()
     ControlNames::name(ui.Button1, text(u"vCaptionBtn2"_s));
     ControlNames::name(ui.TrackBar1, text(u"vTimerSwitchHint"_s));
     ControlNames::name(ui.Memo1, text(u"vRecordListHint"_s));
-    showVerdict();
+    m_verdict->setNames(text(u"vVerdictRightImg"_s), text(u"vVerdictWrongImg"_s));
 }
 
 void TFCalculator::takeBackground(const GradientSpec &spec)
@@ -409,9 +403,9 @@ void TFCalculator::ShowCalcString(SoundEvent event, const QString &comment)
     if (ui.Ans->text().isEmpty())
         ui.Ans->setText(u"00"_s);
     if (Judgement::isRight(ui.Ans->text(), drill.Expected)) {
-        setResultColour(Green);
+        m_verdict->show(VerdictLine::State::Right);
     } else {
-        setResultColour(Red);
+        m_verdict->show(VerdictLine::State::Wrong);
         ++drill.ErrorCount;
         ui.Label10->setText(QString::number(drill.ErrorCount));
     }
@@ -445,27 +439,6 @@ void TFCalculator::completeRecording()
 void TFCalculator::showMarkLine()
 {
     ui.Label11->setText(context().drill.MarkText + u' ' + text(u"vAverageCalc"_s));
-}
-
-void TFCalculator::setResultColour(int colour)
-{
-    if (colour == m_resultColour)
-        return;
-    m_resultColour = colour;
-    QPalette palette = ui.Label12->palette();
-    palette.setColor(QPalette::WindowText, ColorValue::toColor(colour));
-    ui.Label12->setPalette(palette);
-    showVerdict();
-}
-
-// The verdict is also a picture beside the result line, for a pupil who
-// can't tell green from red; it stays as long as the colour does.
-void TFCalculator::showVerdict()
-{
-    const bool right = m_resultColour == Green;
-    ui.Image7->setVisible(m_resultColour == Green || m_resultColour == Red);
-    ui.Image7->setPixmap(right ? m_rightMark : m_wrongMark);
-    ControlNames::namePicture(ui.Image7, text(right ? u"vVerdictRightImg"_s : u"vVerdictWrongImg"_s));
 }
 
 // The review starts as the after-record dialog's review button starts it:

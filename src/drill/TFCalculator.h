@@ -7,10 +7,13 @@
 #include "SoundEvent.h"
 #include "TFCalculatorUi.h"
 #include "Verdict.h"
+#include "VerdictLine.h"
 
 #include <QElapsedTimer>
 #include <QIcon>
 #include <QStringList>
+
+#include <optional>
 
 class DrillTimers;
 class EventSounds;
@@ -135,8 +138,6 @@ private:
     void enableTopBar(bool enabled);
     void FormResize();
     void colourTopBar(int colour);
-    void setResultColour(int colour);
-    void showVerdict();
     void showMarkLine();
     void applyHideTextLeft();
     void applyHideTextRight();
@@ -150,9 +151,7 @@ private:
     DrillTimers *m_timers;
     QIcon m_soundOn;
     QIcon m_soundOff;
-    QPixmap m_rightMark;
-    QPixmap m_wrongMark;
-    int m_resultColour = 0;
+    std::optional<VerdictLine> m_verdict; // made with the controls
     bool m_showing = false;
     // The question on screen is neither judged nor revealed yet.
     bool m_questionOpen = false;
