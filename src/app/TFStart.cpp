@@ -207,6 +207,7 @@ void TFStart::finishStartup()
         return;
     qApp->removeEventFilter(this);
     std::exchange(m_prepareShowSteps, {})();
+    placePanels();
     FormShow();
     FormActivate();
 }
@@ -349,7 +350,11 @@ void TFStart::BitBtn6Click()
 
 void TFStart::placePanels()
 {
-    ui.layOut();
+    ui.centrePanel();
+    // The hidden help panel waits until the pupil sees the window: laying
+    // out its bar would cost the first drawing a millisecond.
+    if (!m_prepareShowSteps)
+        ui.placeHelpPanel();
 }
 
 void TFStart::resizeEvent(QResizeEvent *event)

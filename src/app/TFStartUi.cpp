@@ -130,9 +130,14 @@ void TFStartUi::buildTables()
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
-void TFStartUi::layOut()
+void TFStartUi::centrePanel()
 {
     const QSize area = Gradient1->size();
     Panel1->move((area.width() - PanelSize.width()) / 2, (area.height() - PanelSize.height()) / 2);
+}
+
+void TFStartUi::placeHelpPanel()
+{
+    const QSize area = Gradient1->size();
     Panel4->place(QRect((area.width() - 489) / 2, 7, 489, area.height() - 20));
 }

@@ -18,8 +18,10 @@ class TGradient;
 struct TFStartUi
 {
     void setupUi(QMainWindow *window);
-    // Centres the tables and places the help panel over them.
-    void layOut();
+    // Centres the tables in the background.
+    void centrePanel();
+    // Places the help panel over the tables and lays out its bar.
+    void placeHelpPanel();
 
     TGradient *Gradient1;
     QFrame *Panel1;

@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QSaveFile>
 
 using namespace Qt::StringLiterals;
@@ -93,15 +92,22 @@ QString failureText(Result result, const QString &path)
 
 void removeLeftovers(const QString &folder, const QStringList &fileNames)
 {
-    QStringList names;
-    for (const QString &name : fileNames)
-        names << QRegularExpression::escape(name);
-    const QRegularExpression leftover(
-        QRegularExpression::anchoredPattern(u'(' + names.join(u'|') + u")\\.[A-Za-z0-9]{6}"_s),
-        QRegularExpression::CaseInsensitiveOption);
+    // A name, a dot and six letters or digits, as the saves name their
+    // temporary files. Matched by hand: it runs while the program starts.
+    const auto isLeftover = [&fileNames](const QString &name) {
+        constexpr int Suffix = 7;
+        const QStringView tail = QStringView(name).right(Suffix);
+        if (name.size() <= Suffix || tail.front() != u'.')
+            return false;
+        for (QChar c : tail.mid(1)) {
+            if (!(c.isDigit() || (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z')))
+                return false;
+        }
+        return fileNames.contains(name.left(name.size() - Suffix), Qt::CaseInsensitive);
+    };
     QDir dir(folder);
     for (const QString &name : dir.entryList(QDir::Files | QDir::Hidden)) {
-        if (leftover.match(name).hasMatch())
+        if (isLeftover(name))
             dir.remove(name);
     }
 }
