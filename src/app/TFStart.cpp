@@ -114,6 +114,7 @@ bool TFStart::FormCreate()
     SetConfig(settings);
     tickChosenTables();
     Random::seedFromClock();
+    ui.showLogo();
     return true;
 }
 

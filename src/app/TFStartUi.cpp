@@ -99,8 +99,7 @@ void TFStartUi::buildTables()
 
     BitBtn3->setGeometry(232, 26, 192, 30);
     BitBtn4->setGeometry(232, 62, 192, 30);
-    Image4->setPixmap(Artwork::logo(QSize(153, 41)));
-    Image4->setGeometry(232 + (192 - 153) / 2, 116, 153, 41);
+    Image4->setGeometry(QRect(QPoint(232 + (192 - Artwork::LogoSize.width()) / 2, 116), Artwork::LogoSize));
 
     BitBtn9->setGeometry(18, 194, 200, 32);
     BitBtn2->setGeometry(224, 194, 200, 32);
@@ -134,6 +133,11 @@ void TFStartUi::centrePanel()
 {
     const QSize area = Gradient1->size();
     Panel1->move((area.width() - PanelSize.width()) / 2, (area.height() - PanelSize.height()) / 2);
+}
+
+void TFStartUi::showLogo()
+{
+    Image4->setPixmap(Artwork::logo(Artwork::LogoSize));
 }
 
 void TFStartUi::placeHelpPanel()

@@ -22,6 +22,9 @@ struct TFStartUi
     void centrePanel();
     // Places the help panel over the tables and lays out its bar.
     void placeHelpPanel();
+    // Shows the logo, which may still be drawn elsewhere while the rest is
+    // built: the last step before the window shows.
+    void showLogo();
 
     TGradient *Gradient1;
     QFrame *Panel1;

@@ -1,5 +1,6 @@
 #include "Artwork.h"
 #include "AudioSystem.h"
+#include "BackgroundStart.h"
 #include "LoadedAudioDevice.h"
 #include "LoadedPrintOutput.h"
 #include "PrintSystem.h"
@@ -11,11 +12,8 @@
 #include <QApplication>
 #include <QFont>
 #include <QGuiApplication>
+#include <QScopeGuard>
 #include <QTextStream>
-
-#include <fontconfig/fontconfig.h>
-
-#include <thread>
 
 using namespace Qt::StringLiterals;
 
@@ -55,14 +53,15 @@ int main(int argc, char *argv[])
     if (SheetCommandLine::isRequested(arguments(argc, argv)))
         return runSheetCommand(argc, argv);
 
-    // Reading the system's font configuration takes a few milliseconds; it
-    // runs while the application connects to the display.
-    std::thread fontConfiguration(FcInit);
+    // Fonts and the logo take a few milliseconds that need not hold up the
+    // connection to the display and the building of the windows.
+    BackgroundStart background;
     // The menus are drawn in the window; asking the desktop for a global menu
     // bar only slows the start.
     QApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     QApplication application(argc, argv);
-    fontConfiguration.join();
+    background.applicationStarted();
+    const auto backgroundEnded = qScopeGuard([&background] { background.finish(); });
     application.setApplicationName(u"Numerillo"_s);
     application.setStyle(new ProgramStyle);
     // The title bar and the task bar show the icon of the desktop's menu.

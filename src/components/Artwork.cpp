@@ -10,14 +10,21 @@
 #include <QPixmapCache>
 
 #include <algorithm>
+#include <mutex>
+#include <optional>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
+qreal devicePixelRatio()
+{
+    return qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+}
+
 QPixmap transparentPixmap(QSize size)
 {
-    const qreal ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+    const qreal ratio = devicePixelRatio();
     QPixmap pixmap(size * ratio);
     pixmap.setDevicePixelRatio(ratio);
     pixmap.fill(Qt::transparent);
@@ -68,10 +75,12 @@ void drawBadge(QPainter &painter, const BadgeShape &shape)
 
 namespace Artwork {
 
-static QPixmap drawLogo(QSize size)
+QImage logoImage(QSize size, qreal devicePixelRatio)
 {
-    QPixmap pixmap = transparentPixmap(size);
-    QPainter painter(&pixmap);
+    QImage image(size * devicePixelRatio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(devicePixelRatio);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
 
     // The badge on the left.
@@ -114,7 +123,31 @@ static QPixmap drawLogo(QSize size)
         painter.drawText(origin, letter);
         origin.rx() += metrics.horizontalAdvance(letter);
     }
-    return pixmap;
+    return image;
+}
+
+namespace {
+
+std::mutex expectedLogoMutex;
+QSize expectedLogoSize;
+std::shared_future<QImage> expectedLogo;
+
+// The drawing handed over by expectLogo(), once, if it is of this size.
+std::optional<QImage> takeExpectedLogo(QSize size)
+{
+    const std::lock_guard lock(expectedLogoMutex);
+    if (!expectedLogo.valid() || expectedLogoSize != size)
+        return std::nullopt;
+    return std::exchange(expectedLogo, {}).get();
+}
+
+} // namespace
+
+void expectLogo(QSize size, std::shared_future<QImage> drawing)
+{
+    const std::lock_guard lock(expectedLogoMutex);
+    expectedLogoSize = size;
+    expectedLogo = std::move(drawing);
 }
 
 // The start window and the drill window show the logo at one size: it is
@@ -125,7 +158,8 @@ QPixmap logo(QSize size)
     QPixmap pixmap;
     if (QPixmapCache::find(key, &pixmap))
         return pixmap;
-    pixmap = drawLogo(size);
+    const std::optional<QImage> expected = takeExpectedLogo(size);
+    pixmap = QPixmap::fromImage(expected ? *expected : logoImage(size, devicePixelRatio()));
     QPixmapCache::insert(key, pixmap);
     return pixmap;
 }

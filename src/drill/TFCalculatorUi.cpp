@@ -53,10 +53,9 @@ QLabel *wrappedLabel(QWidget *parent, const QString &name, int pixels)
 
 QLabel *logo(QWidget *parent, const QString &name, QPoint at)
 {
-    const QSize size(153, 41);
     auto *label = makeNamed<QLabel>(parent, name);
-    label->setPixmap(Artwork::logo(size));
-    label->setGeometry(QRect(at, size));
+    label->setPixmap(Artwork::logo(Artwork::LogoSize));
+    label->setGeometry(QRect(at, Artwork::LogoSize));
     return label;
 }
 
