@@ -15,6 +15,10 @@
 #include <QScopeGuard>
 #include <QTextStream>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -53,6 +57,12 @@ int main(int argc, char *argv[])
     if (SheetCommandLine::isRequested(arguments(argc, argv)))
         return runSheetCommand(argc, argv);
 
+#ifdef __GLIBC__
+    // The font thread's heap would otherwise grow a page or two at a time, and
+    // each step holds the address-space lock the main thread needs while it
+    // loads libraries; growing every heap a megabyte at a time avoids that.
+    mallopt(M_TOP_PAD, 1 << 20);
+#endif
     // Fonts and the logo take a few milliseconds that need not hold up the
     // connection to the display and the building of the windows.
     BackgroundStart background;
