@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -46,7 +47,7 @@ void judgeAndPoseNext(benchmark::State &state)
     drill->show();
     QCoreApplication::processEvents();
     if (state.range(0) == 1)
-        drill->BitBtn12Click();
+        drill->findChild<QPushButton *>(u"BitBtn12"_s)->click();
     bool right = true;
     for (auto _ : state) {
         const int expected = windows.context.drill.Expected;

@@ -5,6 +5,7 @@
 #include "Artwork.h"
 #include "ColorValue.h"
 #include "ControlNames.h"
+#include "DrillChronometer.h"
 #include "DrillTimers.h"
 #include "DropDownList.h"
 #include "EventSounds.h"
@@ -60,6 +61,7 @@ TFCalculator::TFCalculator(AppContext &context, EventSounds &sounds)
     ui.setupUi(this);
     m_verdict.emplace(ui.Label12, ui.Image7);
     m_timers = new DrillTimers(context.settings.Timer1, context.settings.Timer2, this);
+    m_chronometer = new DrillChronometer(ui, context, texts(), *m_timers, sounds, this);
     ui.Gauge1->setRange(0, m_timers->gaugeMaximum());
     connectControls();
 
@@ -100,14 +102,8 @@ void TFCalculator::connectControls()
     connect(ui.BitBtn3, &QPushButton::clicked, this, &TFCalculator::BitBtn3Click);
     connect(ui.Label27, &LinkLabel::clicked, this, &TFCalculator::Label27Click);
     connect(ui.BitBtn7, &QPushButton::clicked, this, &TFCalculator::BitBtn7Click);
-    connect(ui.BitBtn12, &QPushButton::clicked, this, &TFCalculator::BitBtn12Click);
     connect(ui.Button1, &QPushButton::clicked, this, &TFCalculator::Button1Click);
-    connect(ui.TrackBar1, &QSlider::valueChanged, this, &TFCalculator::TrackBar1Change);
-    connect(ui.TrackBar2, &QSlider::valueChanged, this, &TFCalculator::TrackBar2Change);
-    connect(ui.SpinEdit1, &QSpinBox::valueChanged, this, &TFCalculator::SpinEdit1Change);
-    // Item 1's state changes with every change of the choice.
-    connect(ui.RadioGroup1Items[1], &QRadioButton::toggled, this, &TFCalculator::RadioGroup1Click);
-    connect(ui.RadioGroup2Items[1], &QRadioButton::toggled, this, &TFCalculator::RadioGroup2Click);
+    connect(m_chronometer, &DrillChronometer::restartRequested, this, &TFCalculator::BitBtn3Click);
     connect(m_timers->Timer1, &IntervalTimer::timeout, this, &TFCalculator::Timer1Timer);
     connect(m_timers->Timer2, &IntervalTimer::timeout, this, &TFCalculator::Timer2Timer);
     connect(m_timers, &DrillTimers::gaugeChanged, this, [this](int value, int maximum) {
@@ -195,12 +191,14 @@ void TFCalculator::restoreFocus()
         ui.Ans->setFocus();
 }
 
-void TFCalculator::restoreFocusByChoice()
+void TFCalculator::stopChronometer()
 {
-    if (mentalChosen())
-        ui.Button1->setFocus();
-    else
-        ui.Ans->setFocus();
+    m_chronometer->stop();
+}
+
+void TFCalculator::switchChronometerOff()
+{
+    m_chronometer->switchOff();
 }
 
 void TFCalculator::showSoundPicture(bool soundOn)
@@ -305,7 +303,7 @@ void TFCalculator::FormActivate()
     m_questionOpen = true;
 
     ui.Panel9->setVisible(drill.MentalMode);
-    m_timers->questionPosed(chronometerOn());
+    m_timers->questionPosed(m_chronometer->on());
     ui.TrackBar2->setValue(ctx.settings.Timer2);
     QPalette bar = ui.Gauge1->palette();
     if (bar.color(QPalette::Highlight) != ColorValue::toColor(ctx.settings.Couleur)) {
@@ -381,7 +379,7 @@ void TFCalculator::BitBtn2Click()
     ShowCalcString(outcome.event(), text(outcome.commentKey()));
     ui.Label11->show();
     ui.Label8->setText(QString::number(ctx.drill.OperationCount));
-    if (chronometerOn())
+    if (m_chronometer->on())
         m_timers->restartThinkCount();
     ctx.recording.countJudgement(outcome);
     CalcMark(outcome);
@@ -457,7 +455,7 @@ void TFCalculator::BitBtn3Click()
     ui.Label8->setText(u"0"_s);
     ui.Label10->setText(u"0"_s);
     ui.Panel2->repaint();
-    restoreFocusByChoice();
+    m_chronometer->restoreFocusByChoice();
     m_timers->questionCleared();
     FormActivate();
 }
@@ -510,13 +508,9 @@ void TFCalculator::FormClose()
 {
     if (!ui.Panel14->isHidden())
         BitBtn4Click();
-    if (chronometerShown()) {
-        ui.Panel7->hide();
-        ui.BitBtn12->setText(text(u"vTimerGoBtn"_s));
-    }
     context().drill.MentalMode = false;
     m_timers->disableAll();
-    leaveChronometerQuietly();
+    m_chronometer->leaveQuietly();
     if (context().recording.isChosen())
         m_dialogs.afterRecord->CancelBtnClick();
     HistorySaving::save(context().history);
@@ -642,4 +636,52 @@ void TFCalculator::resizeEvent(QResizeEvent *event)
 void TFCalculator::FormResize()
 {
     ui.layOut(size());
+}
+
+void TFCalculator::Timer1Timer()
+{
+    if (!m_timers->thinkTickStillDue())
+        return;
+    if (context().drill.MentalMode) {
+        revealAnswer();
+        return;
+    }
+    AppContext &ctx = context();
+    const JudgementOutcome outcome = JudgementOutcome::ofLateAnswer(ui.Ans->text(), ctx.drill.Expected);
+    reportAnswer(outcome.verdict(), ui.Ans->text());
+    ctx.recording.countJudgement(outcome);
+    ShowCalcString(outcome.event(), text(outcome.commentKey()));
+    ui.Label8->setText(QString::number(ctx.drill.OperationCount));
+    CalcMark(outcome);
+    ui.Label11->show();
+    showMarkLine();
+    FormActivate();
+}
+
+// Mental mode: the right answer shows for the display time; nothing is judged.
+void TFCalculator::revealAnswer()
+{
+    const AppContext &ctx = context();
+    ui.Button1->setFocus();
+    ui.Label8->setText(QString::number(ctx.drill.OperationCount));
+    if (m_chronometer->gaugeChosen())
+        ui.Gauge1->show();
+    m_timers->revealAnswer(m_chronometer->gaugeChosen());
+    reportAnswer(Verdict::Revealed, QString());
+    ui.Ans->setText(QString::number(ctx.drill.Expected));
+    m_questionOpen = false;
+    if (ctx.settings.Bouton != 0)
+        m_sounds.playDefaultSound();
+}
+
+void TFCalculator::Button1Click()
+{
+    ui.Ans->setText(QString::number(context().drill.Expected));
+    m_timers->revealNow();
+}
+
+void TFCalculator::Timer2Timer()
+{
+    m_timers->endReveal();
+    FormActivate();
 }

@@ -15,6 +15,7 @@
 
 #include <optional>
 
+class DrillChronometer;
 class DrillTimers;
 class EventSounds;
 class TFColor;
@@ -89,14 +90,9 @@ public:
     void BitBtn4Click();  // closes the help
     void BitBtn11Click(); // clear
     void BitBtn7Click();  // record
-    void BitBtn12Click(); // chronometer
     void Button1Click();  // Enter in mental mode
     void Timer1Timer();
     void Timer2Timer();
-    void SpinEdit1Change(int seconds);
-    void TrackBar2Change(int position);
-    void RadioGroup1Click();
-    void RadioGroup2Click();
     void OpSelDropDown();
     void OpSelChange();
     void AnsChange(const QString &answer);
@@ -118,21 +114,9 @@ protected:
 
 private:
     void connectControls();
-    void TrackBar1Change(int position);
-    void ChronoOn();
-    void ChronoOff();
-    void SetGauge();
-    void startChronometer();
-    bool chronometerShown() const;
-    bool chronometerOn() const;
-    bool gaugeChosen() const;
-    bool mentalChosen() const;
     void reportAnswer(Verdict verdict, const QString &given);
     void revealAnswer();
     void completeRecording();
-    void showErrorCount(bool shown);
-    void restoreFocusByChoice();
-    void leaveChronometerQuietly();
     void loadOperators();
     void FormClose();
     void enableTopBar(bool enabled);
@@ -149,6 +133,7 @@ private:
     EventSounds &m_sounds;
     Dialogs m_dialogs;
     DrillTimers *m_timers;
+    DrillChronometer *m_chronometer;
     QIcon m_soundOn;
     QIcon m_soundOff;
     std::optional<VerdictLine> m_verdict; // made with the controls
