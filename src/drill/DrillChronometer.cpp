@@ -1,5 +1,3 @@
-// The drill window's chronometer: its switch, its options panel, the written
-// and mental modes.
 #include "DrillChronometer.h"
 
 #include "AppContext.h"
